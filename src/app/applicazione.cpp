@@ -1,0 +1,84 @@
+#include "app/applicazione.h"
+
+#include "app/dialoghi.h"
+#include "app/form_avvio.h"
+#include "app/form_menu.h"
+#include "app/stato.h"
+#include "app/suoni.h"
+#include "drills/registro.h"
+#include "frame/disposizione.h"
+#include "frame/finestra_esercizio.h"
+
+#include <QApplication>
+#include <QDir>
+
+Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+                           const QString& cartellaProgramma)
+    : lettore(QDir(cartellaProgramma).filePath(QStringLiteral("testi")))
+    , contesto_{stato, casuale, suoni, lettore}
+{
+}
+
+Applicazione::~Applicazione()
+{
+    delete corrente.data();
+}
+
+void Applicazione::sostituisci(QWidget* nuova, QWidget* precedente)
+{
+    nuova->setAttribute(Qt::WA_DeleteOnClose);
+    nuova->show();
+    corrente = nuova;
+    if (precedente && precedente != nuova)
+        precedente->close();
+}
+
+void Applicazione::avvia()
+{
+    sostituisci(new FormAvvio(*this), nullptr);
+}
+
+void Applicazione::mostraMenu(QWidget* precedente)
+{
+    sostituisci(new FormMenu(*this), precedente);
+}
+
+void Applicazione::apriEsercizio(int form, QWidget* menu)
+{
+    const VoceEsercizio* voce = voceEsercizio(form);
+    if (!voce || !voce->crea)
+        return;
+    contesto_.suoni.prepara();
+    FinestraEsercizio* finestra = voce->crea(*this);
+    if (!disposizioneCornice(form).avvioAdAttivazione) {
+        if (auto errore = finestra->avvia()) {
+            delete finestra;
+            erroreAllAvvio(menu, *errore);
+            return;
+        }
+    }
+    sostituisci(finestra, menu);
+}
+
+void Applicazione::erroreAllAvvio(QWidget* finestra, const ErroreElenco& errore)
+{
+    Dialoghi::avvisa(finestra, errore.messaggio());
+    mostraMenu(finestra);
+}
+
+void Applicazione::tornaAlMenu(QWidget* esercizio)
+{
+    if (!Dialoghi::chiedi(esercizio, QStringLiteral("Vuoi tornare al menù?")))
+        return;
+    contesto_.stato.contaEsatti = 0;
+    contesto_.stato.contaErrati = 0;
+    mostraMenu(esercizio);
+}
+
+void Applicazione::esciProgramma(QWidget* menu)
+{
+    if (!Dialoghi::esciProgramma(menu))
+        return;
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}

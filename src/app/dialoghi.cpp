@@ -1,0 +1,62 @@
+#include "app/dialoghi.h"
+
+#include "crediti.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace Dialoghi {
+
+namespace {
+
+int mostra(QWidget* genitore, QMessageBox::Icon simbolo, const QString& testo,
+           QMessageBox::StandardButtons bottoni)
+{
+    QMessageBox scatola(simbolo, QString::fromUtf8(Titolo), testo, bottoni, genitore);
+    scatola.setObjectName(QStringLiteral("Messaggio"));
+    if (auto* si = scatola.button(QMessageBox::Yes))
+        si->setText(QStringLiteral("Sì"));
+    if (auto* no = scatola.button(QMessageBox::No))
+        no->setText(QStringLiteral("No"));
+    if (auto* ok = scatola.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("OK"));
+    return scatola.exec();
+}
+
+} // namespace
+
+bool chiedi(QWidget* genitore, const QString& domanda)
+{
+    return mostra(genitore, QMessageBox::Question, domanda, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void informa(QWidget* genitore, const QString& testo)
+{
+    mostra(genitore, QMessageBox::Information, testo, QMessageBox::Ok);
+}
+
+void avvisa(QWidget* genitore, const QString& testo)
+{
+    mostra(genitore, QMessageBox::Warning, testo, QMessageBox::Ok);
+}
+
+QString testoInformazioni()
+{
+    return QString::fromUtf8(LUMERI_CREDITI_NOME) + QStringLiteral("  \n")
+           + QStringLiteral(" %1 \n").arg(QString(23, u'-'))
+           + QString::fromUtf8(LUMERI_CREDITI_SITO) + u'\n'
+           + QStringLiteral("mail: ") + QString::fromUtf8(LUMERI_CREDITI_MAIL);
+}
+
+void mostraInformazioni(QWidget* genitore)
+{
+    informa(genitore, testoInformazioni());
+}
+
+bool esciProgramma(QWidget* genitore)
+{
+    return chiedi(genitore, QStringLiteral("Vuoi uscire dal programma?"));
+}
+
+} // namespace Dialoghi

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's message boxes, titled "Catalogare i lumeri", with Italian buttons.
+namespace Dialoghi {
+
+inline constexpr auto Titolo = "Catalogare i lumeri";
+
+// Question with "Sì" and "No"; true for "Sì".
+bool chiedi(QWidget* genitore, const QString& domanda);
+
+// Information with "OK".
+void informa(QWidget* genitore, const QString& testo);
+
+// A fault the teacher must mend, with "OK".
+void avvisa(QWidget* genitore, const QString& testo);
+
+// The about box: the credits chosen when the program was configured.
+QString testoInformazioni();
+void mostraInformazioni(QWidget* genitore);
+
+// The program's exit question: true when the pupil answers "Sì".
+bool esciProgramma(QWidget* genitore);
+
+} // namespace Dialoghi

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A fault in a word-list file, told to the teacher in plain Italian.
+struct ErroreElenco {
+    QString file;       // the file name as the window asks for it
+    int riga = 0;       // line of the fault, 0 when the fault is not on one line
+    QString guasto;     // what is wrong, one Italian sentence
+
+    QString messaggio() const;
+};
+
+// One field of a word-list file and the line it stands on.
+struct Campo {
+    QString testo;
+    int riga = 0;
+};
+
+// Records of a file, each a fixed number of fields. Record r (1-based) is
+// tabella[r - 1], its field c (1-based) is tabella[r - 1][c - 1].
+using Tabella = QList<QStringList>;
+
+// Reads the word lists of the folder "testi".
+//
+// A file is a sequence of fields separated by commas and line ends (CR LF, LF
+// or CR). Blanks before a field are skipped and blanks after an unquoted field
+// are trimmed. A field that begins with a double quote runs to the next double
+// quote on the same line and may hold commas. A blank line gives no field. A
+// file that is valid UTF-8 is read as UTF-8, any other as Windows-1252. File
+// names are matched without regard to letter case.
+//
+// Nothing is written to the caller's list or table unless the whole load
+// succeeds.
+class LettoreElenchi {
+public:
+    explicit LettoreElenchi(QString cartellaTesti);
+
+    const QString& cartella() const { return cartellaTesti; }
+
+    // The path of a file of the folder, matched without regard to case;
+    // empty when there is none.
+    QString trovaFile(const QString& nome) const;
+
+    // One entry per field, from the files in order, appended; at most
+    // `limite` entries in all.
+    std::optional<ErroreElenco> caricaElenco(const QStringList& nomi, QStringList& elenco,
+                                             int limite = 500) const;
+
+    // Records of `campiPerRecord` fields, counted in fields, not lines; at
+    // most `limite` records. `righe`, when given, receives the line on which
+    // each record begins.
+    std::optional<ErroreElenco> caricaRecord(const QString& nome, int campiPerRecord, int limite,
+                                             Tabella& tabella, QList<int>* righe = nullptr) const;
+
+    // All the fields of one file.
+    std::optional<ErroreElenco> leggiCampi(const QString& nome, QList<Campo>& campi) const;
+
+    // The field rules applied to a whole decoded text.
+    static std::optional<ErroreElenco> dividiCampi(const QString& testo, const QString& nome,
+                                                   QList<Campo>& campi);
+
+    static QString decodifica(const QByteArray& dati);
+
+private:
+    QString cartellaTesti;
+};

@@ -1,0 +1,52 @@
+#include "app/form_avvio.h"
+
+#include "app/applicazione.h"
+#include "app/casuale.h"
+#include "app/interfaccia.h"
+#include "app/stato.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+using namespace Interfaccia;
+
+FormAvvio::FormAvvio(Applicazione& applicazione)
+    : QWidget(nullptr)
+{
+    setObjectName(QStringLiteral("FormAvvio"));
+    setWindowTitle(QString());
+    setFixedSize(pixel(10530), pixel(9075));
+    const QIcon figura = icona(QStringLiteral("titolo"));
+    setWindowIcon(figura);
+
+    auto creaEtichetta = [this](int indice, const QString& testo, const QRect& posto, double punti,
+                                Qt::Alignment allineamento) {
+        auto* etichetta = new QLabel(testo, this);
+        etichetta->setObjectName(QStringLiteral("Label2_%1").arg(indice));
+        etichetta->setGeometry(posto);
+        etichetta->setFont(carattere(punti));
+        etichetta->setWordWrap(true);
+        etichetta->setAlignment(allineamento | Qt::AlignTop);
+        return etichetta;
+    };
+    creaEtichetta(0, QStringLiteral("Catalogare i lumeri"), rettangolo(720, 1575, 8415, 2535), 48.75,
+                  Qt::AlignHCenter);
+    creaEtichetta(1, QStringLiteral("Esercitazioni ortografiche"), rettangolo(2280, 480, 4932, 852), 18,
+                  Qt::AlignLeft);
+
+    auto* avvio = new QToolButton(this);
+    avvio->setObjectName(QStringLiteral("BottoneAvvio"));
+    avvio->setText(QStringLiteral("Avvio"));
+    avvio->setIcon(figura);
+    avvio->setIconSize(QSize(32, 32));
+    avvio->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    avvio->setFont(carattereDiSistema(18));
+    avvio->setGeometry(rettangolo(2940, 4935, 4110, 1275));
+    avvio->setFocus();
+    connect(avvio, &QToolButton::clicked, this, [this, &applicazione] { applicazione.mostraMenu(this); });
+
+    // Load: the option waits for "avanti" until the menu changes it; a palette colour.
+    auto& contesto = applicazione.contesto();
+    contesto.stato.attendiBottone = true;
+    dipingiSfondo(this, Colori::estrai(contesto.casuale));
+}

@@ -1,0 +1,67 @@
+#include "app/form_menu.h"
+
+#include "app/applicazione.h"
+#include "app/casuale.h"
+#include "app/interfaccia.h"
+#include "app/stato.h"
+#include "drills/registro.h"
+
+#include <QButtonGroup>
+
+using namespace Interfaccia;
+
+FormMenu::FormMenu(Applicazione& applicazione)
+    : QWidget(nullptr)
+{
+    setObjectName(QStringLiteral("FormMenu"));
+    setWindowTitle(QString());
+    setFixedSize(pixel(9975), pixel(7680));
+
+    auto creaBottone = [this](const char* nome, const QString& didascalia, int sinistra, int alto,
+                              double punti) {
+        auto* bottone = new BottoneACapo(didascalia, this);
+        bottone->setObjectName(QString::fromLatin1(nome));
+        bottone->setGeometry(rettangolo(sinistra, alto, 2300, 732));
+        bottone->setFont(carattere(punti));
+        return bottone;
+    };
+
+    QWidget* precedente = creaBottone("Command1", QStringLiteral("Esci"), 6360, 5640, 18);
+    connect(static_cast<BottoneACapo*>(precedente), &QPushButton::clicked, this,
+            [this, &applicazione] { applicazione.esciProgramma(this); });
+    for (const VoceEsercizio& voce : registroEsercizi()) {
+        auto* bottone = creaBottone(voce.comando, QString::fromUtf8(voce.didascalia), voce.sinistra,
+                                    voce.alto, voce.punti);
+        bottone->setEnabled(voce.crea != nullptr);
+        const int form = voce.form;
+        connect(bottone, &QPushButton::clicked, this,
+                [this, &applicazione, form] { applicazione.apriEsercizio(form, this); });
+        setTabOrder(precedente, bottone);
+        precedente = bottone;
+    }
+
+    auto& contesto = applicazione.contesto();
+    const ColoreVb sfondo = Colori::estrai(contesto.casuale);
+    dipingiSfondo(this, sfondo);
+
+    auto* gruppo = new QButtonGroup(this);
+    auto creaOpzione = [&](int indice, const QString& didascalia, const QRect& posto) {
+        auto* opzione = new OpzioneACapo(didascalia, this);
+        opzione->setObjectName(QStringLiteral("Option1_%1").arg(indice));
+        opzione->setGeometry(posto);
+        opzione->setFont(carattere(12));
+        dipingiSfondo(opzione, sfondo);
+        gruppo->addButton(opzione, indice);
+        return opzione;
+    };
+    auto* automatica = creaOpzione(0, QStringLiteral("prosegue automaticamente  negli esercizi"),
+                                   rettangolo(6360, 4560, 2895, 855));
+    auto* attende = creaOpzione(1, QStringLiteral("attende la pressione del bottone per proseguire"),
+                                rettangolo(6360, 3240, 2655, 1215));
+    setTabOrder(precedente, attende);
+    setTabOrder(attende, automatica);
+
+    (contesto.stato.attendiBottone ? attende : automatica)->setChecked(true);
+    connect(gruppo, &QButtonGroup::idClicked, this,
+            [&contesto](int indice) { contesto.stato.attendiBottone = indice != 0; });
+}

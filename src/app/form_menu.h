@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+class Applicazione;
+
+// The main menu: seventeen exercise buttons, "Esci" and the option pair that
+// says whether a right answer waits for "avanti".
+class FormMenu final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormMenu(Applicazione& applicazione);
+};

@@ -1,0 +1,228 @@
+#include "drills/choice/due_scelte.h"
+
+#include "app/casuale.h"
+#include "app/contesto.h"
+#include "app/stato.h"
+
+namespace {
+
+// clang-format off
+const std::array<ConfigDueScelte, 6> configurazioni = {{
+    { 1, "femminile", "maschile", ModoDueScelte::Parole,
+      {"FemminileSingolare.txt", "FemminilePlurale.txt"}, {"MaschileSingolare.txt", "MaschilePlurale.txt"},
+      360, 3960, 2535, 24 },
+    { 4, "maschile/femminile veri", "maschile/femminile falsi", ModoDueScelte::Coppie,
+      {"MaschileFemminile.txt", nullptr}, {"falsi maschili.txt", nullptr},
+      210, 3570, 3165, 15.75 },
+    { 5, "singolare", "plurale", ModoDueScelte::Parole,
+      {"FemminileSingolare.txt", "MaschileSingolare.txt"}, {"FemminilePlurale.txt", "MaschilePlurale.txt"},
+      360, 3960, 2535, 24 },
+    { 9, "concreto", "astratto", ModoDueScelte::Parole,
+      {"concreti.txt", nullptr}, {"astratti.txt", nullptr},
+      360, 3960, 2535, 24 },
+    { 10, "proprio", "comune", ModoDueScelte::Maiuscole,
+      {"propri.txt", nullptr}, {"comuni.txt", nullptr},
+      360, 3960, 2535, 24 },
+    { 15, "alterato vero", "alterato falso", ModoDueScelte::Alterati,
+      {"alterati.txt", nullptr}, {"falsialterati.txt", nullptr},
+      525, 3780, 2535, 15.75 },
+}};
+// clang-format on
+
+constexpr int RigheTabella = 100;
+
+QStringList nomi(const std::array<const char*, 2>& file)
+{
+    QStringList risultato;
+    for (const char* nome : file) {
+        if (nome)
+            risultato.append(QString::fromUtf8(nome));
+    }
+    return risultato;
+}
+
+QStringList colonna(const Tabella& tabella, int campo)
+{
+    QStringList valori;
+    valori.reserve(tabella.size());
+    for (const QStringList& record : tabella)
+        valori.append(record.value(campo - 1));
+    return valori;
+}
+
+std::optional<ErroreElenco> nessunaParola(const QStringList& file)
+{
+    return ErroreElenco{file.join(QStringLiteral("\" e \"")), 0,
+                        QStringLiteral("non c'è nessuna parola da mostrare.")};
+}
+
+// The first record whose altered forms (fields 2 to 5) are all empty.
+qsizetype senzaAlterati(const Tabella& tabella)
+{
+    for (qsizetype r = 0; r < tabella.size(); ++r) {
+        bool vuoto = true;
+        for (int c = 2; c <= 5; ++c)
+            vuoto = vuoto && tabella[r].value(c - 1).isEmpty();
+        if (vuoto)
+            return r;
+    }
+    return -1;
+}
+
+} // namespace
+
+const std::array<ConfigDueScelte, 6>& configurazioniDueScelte()
+{
+    return configurazioni;
+}
+
+const ConfigDueScelte* configDueScelte(int form)
+{
+    for (const auto& config : configurazioni) {
+        if (config.form == form)
+            return &config;
+    }
+    return nullptr;
+}
+
+LogicaDueScelte::LogicaDueScelte(Contesto& c, const ConfigDueScelte& config)
+    : Esercizio(c)
+    , config_(config)
+{
+}
+
+std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
+{
+    const QStringList file1 = nomi(config_.file1);
+    const QStringList file2 = nomi(config_.file2);
+    const auto& lettore = contesto.lettore;
+    auto& stato = contesto.stato;
+
+    if (config_.modo == ModoDueScelte::Parole || config_.modo == ModoDueScelte::Maiuscole) {
+        QStringList elenco1, elenco2;
+        if (auto errore = lettore.caricaElenco(file1, elenco1))
+            return errore;
+        if (auto errore = lettore.caricaElenco(file2, elenco2))
+            return errore;
+        if (elenco1.isEmpty())
+            return nessunaParola(file1);
+        if (elenco2.isEmpty())
+            return nessunaParola(file2);
+        stato.riempi(1, elenco1);
+        stato.riempi(2, elenco2);
+        return std::nullopt;
+    }
+
+    if (config_.modo == ModoDueScelte::Coppie) {
+        // Record i of the first file goes to Elenco1 and Elenco3, of the second
+        // to Elenco2 and Elenco4; the counts are Quanti1 and Quanti2.
+        Tabella veri, falsi;
+        if (auto errore = lettore.caricaRecord(file1.first(), 2, StatoComune::MassimoVoci, veri))
+            return errore;
+        if (auto errore = lettore.caricaRecord(file2.first(), 2, StatoComune::MassimoVoci, falsi))
+            return errore;
+        if (veri.isEmpty())
+            return nessunaParola(file1);
+        if (falsi.isEmpty())
+            return nessunaParola(file2);
+        const qint16 quanti3 = stato.quanti[2];
+        const qint16 quanti4 = stato.quanti[3];
+        stato.riempi(1, colonna(veri, 1));
+        stato.riempi(3, colonna(veri, 2));
+        stato.riempi(2, colonna(falsi, 1));
+        stato.riempi(4, colonna(falsi, 2));
+        stato.quanti[2] = quanti3;
+        stato.quanti[3] = quanti4;
+        return std::nullopt;
+    }
+
+    Tabella alterati, falsi;
+    QList<int> righe;
+    if (auto errore = lettore.caricaRecord(file1.first(), 5, RigheTabella, alterati, &righe))
+        return errore;
+    if (auto errore = lettore.caricaRecord(file2.first(), 2, RigheTabella, falsi))
+        return errore;
+    if (alterati.isEmpty())
+        return nessunaParola(file1);
+    if (falsi.isEmpty())
+        return nessunaParola(file2);
+    if (const qsizetype r = senzaAlterati(alterati); r >= 0) {
+        // The window would look for an altered form of this noun for ever.
+        return ErroreElenco{file1.first(), righe.value(r),
+                            QStringLiteral("il nome \"%1\" non ha nessuna forma alterata.")
+                                .arg(alterati[r].value(0))};
+    }
+    tabellaAlterati = std::move(alterati);
+    tabellaFalsiAlterati = std::move(falsi);
+    stato.quanti[0] = static_cast<qint16>(tabellaAlterati.size());
+    stato.quanti[1] = static_cast<qint16>(tabellaFalsiAlterati.size());
+    return std::nullopt;
+}
+
+void LogicaDueScelte::presentaElemento()
+{
+    cornice().caricaColori();
+    auto& stato = contesto.stato;
+    stato.elencoScelto = static_cast<qint16>(contesto.casuale.estrai(2));
+    const int lista = stato.elencoScelto;
+    const int indice = contesto.casuale.estrai(stato.quanti[static_cast<std::size_t>(lista - 1)]);
+    testo_ = testoElemento(lista, indice);
+}
+
+QString LogicaDueScelte::testoElemento(int lista, int indice)
+{
+    const auto& stato = contesto.stato;
+    const QString separatore = QStringLiteral(" / ");
+    switch (config_.modo) {
+    case ModoDueScelte::Parole:
+        return stato.voce(lista, indice);
+    case ModoDueScelte::Maiuscole:
+        return stato.voce(lista, indice).toUpper();
+    case ModoDueScelte::Coppie:
+        return stato.voce(lista, indice) + separatore + stato.voce(lista + 2, indice);
+    case ModoDueScelte::Alterati:
+        break;
+    }
+    if (lista == 2) {
+        const QStringList record = tabellaFalsiAlterati.value(indice - 1);
+        return record.value(0) + separatore + record.value(1);
+    }
+    // A column from 2 to 5, drawn again while it is empty: every record has
+    // an altered form, so the draw ends.
+    const QStringList record = tabellaAlterati.value(indice - 1);
+    QString alterato;
+    while (alterato.isEmpty()) {
+        const int campo = contesto.casuale.estrai(4) + 1;
+        alterato = record.value(campo - 1);
+    }
+    return record.value(0) + separatore + alterato;
+}
+
+void LogicaDueScelte::premi(int bottone)
+{
+    if (!abilitati || !avviato() || (bottone != 1 && bottone != 2))
+        return;
+    if (bottone == contesto.stato.elencoScelto) {
+        premuto = bottone;
+        esatto();
+    } else {
+        errato();
+    }
+}
+
+void LogicaDueScelte::blocca()
+{
+    colori[static_cast<std::size_t>(premuto - 1)] = Colori::Rosso;
+    abilitati = false;
+}
+
+void LogicaDueScelte::sblocca()
+{
+    colori = {Colori::GrigioChiaro, Colori::GrigioChiaro};
+    abilitati = true;
+}
+
+std::optional<ColoreVb> LogicaDueScelte::coloreBottone(int bottone) const
+{
+    return colori.at(static_cast<std::size_t>(bottone - 1));
+}

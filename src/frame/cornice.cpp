@@ -1,0 +1,73 @@
+#include "frame/cornice.h"
+
+#include "app/casuale.h"
+#include "app/contesto.h"
+#include "app/stato.h"
+#include "app/suoni.h"
+
+Cornice::Cornice(Contesto& c)
+    : contesto(c)
+{
+}
+
+void Cornice::avvia()
+{
+    avantiVisibile_ = contesto.stato.attendiBottone;
+    avantiAbilitato_ = false;
+    testoEsatti_ = QStringLiteral("0");
+    testoErrati_ = QStringLiteral("0");
+}
+
+QString Cornice::formaNumero(int numero)
+{
+    return numero < 0 ? QString::number(numero) : u' ' + QString::number(numero);
+}
+
+void Cornice::segnaEsatto()
+{
+    faccia_ = Faccia::Ride;
+    auto& stato = contesto.stato;
+    stato.contaEsatti = StatoComune::somma(stato.contaEsatti, 1);
+    testoEsatti_ = formaNumero(stato.contaEsatti);
+    if (suono_)
+        Suoni::si(contesto.casuale, contesto.suoni);
+}
+
+void Cornice::segnaErrato()
+{
+    faccia_ = Faccia::Triste;
+    auto& stato = contesto.stato;
+    stato.contaErrati = StatoComune::somma(stato.contaErrati, 1);
+    testoErrati_ = formaNumero(stato.contaErrati);
+    annerisci();
+    if (suono_)
+        Suoni::no(contesto.suoni);
+}
+
+void Cornice::azzera()
+{
+    testoEsatti_ = QStringLiteral("0");
+    testoErrati_ = QStringLiteral("0");
+    contesto.stato.contaEsatti = 0;
+    contesto.stato.contaErrati = 0;
+}
+
+void Cornice::caricaColori()
+{
+    sfondo_ = Colori::estrai(contesto.casuale);
+}
+
+void Cornice::annerisci()
+{
+    sfondo_ = Colori::Nero;
+}
+
+void Cornice::impostaSuono(bool attivo)
+{
+    suono_ = attivo;
+}
+
+void Cornice::abilitaAvanti(bool abilitato)
+{
+    avantiAbilitato_ = abilitato && avantiVisibile_;
+}

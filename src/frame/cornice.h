@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/colori.h"
+
+#include <QString>
+
+struct Contesto;
+
+// Which feedback face shows in the icon place.
+enum class Faccia { Triste, Ride };
+
+// What every exercise window shares: the counters and how they are written,
+// the face, the background, the sound switch and the "avanti" button.
+class Cornice {
+public:
+    explicit Cornice(Contesto& contesto);
+
+    // Start-up: "avanti" shown when the menu's option asks to wait, disabled;
+    // both counter labels "0".
+    void avvia();
+
+    // SegnaEsatto and SegnaErrato.
+    void segnaEsatto();
+    void segnaErrato();
+
+    // "Azzera conteggio": counters and labels back to 0; nothing else changes.
+    void azzera();
+
+    // CaricaColori: a new palette colour for the window.
+    void caricaColori();
+    void annerisci();
+
+    void impostaSuono(bool attivo);
+    void abilitaAvanti(bool abilitato);
+
+    // A count as the labels show it after an answer: " 3", "-1".
+    static QString formaNumero(int numero);
+
+    bool avantiVisibile() const { return avantiVisibile_; }
+    bool avantiAbilitato() const { return avantiAbilitato_; }
+    Faccia faccia() const { return faccia_; }
+    const QString& testoEsatti() const { return testoEsatti_; }
+    const QString& testoErrati() const { return testoErrati_; }
+    ColoreVb sfondo() const { return sfondo_; }
+    bool suonoAttivo() const { return suono_; }
+
+private:
+    Contesto& contesto;
+    bool avantiVisibile_ = false;
+    bool avantiAbilitato_ = false;
+    Faccia faccia_ = Faccia::Triste;
+    QString testoEsatti_ = QStringLiteral("0");
+    QString testoErrati_ = QStringLiteral("0");
+    ColoreVb sfondo_ = 0x000080FF;
+    bool suono_ = true;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+// Where the frame's controls stand in each of the seventeen exercise windows
+// (twips), and how each window differs in its frame.
+struct Posizione {
+    int sinistra;
+    int alto;
+};
+
+struct DisposizioneCornice {
+    int form;                   // 1 to 17: the window is "Form<form>"
+    Posizione avanti;
+    int larghezzaAvanti;
+    int altezzaAvanti;
+    Posizione icone;            // ComandoIconaSi and ComandoIconaNo, one place
+    Posizione esatti;           // the static "Esatti" label
+    Posizione etichettaEsatti;
+    Posizione errati;           // the static "Errati" label
+    Posizione etichettaErrati;
+    int spaziInformazioni;      // blanks after "Informazioni" in the menu bar
+    const char* nomeErrati;     // objectName of the static "Errati" label
+    bool avvioAdAttivazione;    // start-up when first active, not when loaded
+};
+
+// The row of window "Form<form>", form 1 to 17.
+const DisposizioneCornice& disposizioneCornice(int form);
