@@ -1,0 +1,72 @@
+#pragma once
+
+// Test doubles and helpers shared by the tests.
+
+#include "app/casuale.h"
+#include "app/suoni.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+// A random sequence that gives the scripted values in order, then `riserva`.
+// It counts the draws, so a test can check how many values a step used.
+class CasualeCopione final : public SorgenteCasuale {
+public:
+    explicit CasualeCopione(QList<float> valori = {}, float riserva = 0.0f)
+        : valori(std::move(valori)), riserva(riserva)
+    {
+    }
+
+    void aggiungi(std::initializer_list<float> altri) { valori.append(QList<float>(altri)); }
+    int usati() const { return estratti; }
+    int rimasti() const { return int(valori.size()) - posizione; }
+
+    float rnd() override
+    {
+        ++estratti;
+        return posizione < valori.size() ? valori[posizione++] : riserva;
+    }
+
+private:
+    QList<float> valori;
+    float riserva;
+    int posizione = 0;
+    int estratti = 0;
+};
+
+// The value that makes Int(Rnd × n) + 1 give k.
+inline float per(int k, int n)
+{
+    return (float(k) - 0.5f) / float(n);
+}
+
+// Records which sounds were asked for.
+class RegistratoreSuoni final : public RiproduttoreSuoni {
+public:
+    QList<Suono> suonati;
+    int preparazioni = 0;
+    void riproduci(Suono suono) override { suonati.append(suono); }
+    void prepara() override { ++preparazioni; }
+};
+
+// A program folder of its own with a "testi" folder for word lists.
+class CartellaProva {
+public:
+    CartellaProva() { QDir(cartella.path()).mkdir(QStringLiteral("testi")); }
+
+    QString percorso() const { return cartella.path(); }
+    QString testi() const { return QDir(cartella.path()).filePath(QStringLiteral("testi")); }
+
+    void scrivi(const QString& nome, const QByteArray& contenuto) const;
+    void scrivi(const QString& nome, const QString& contenuto) const { scrivi(nome, contenuto.toUtf8()); }
+    void togli(const QString& nome) const { QFile::remove(QDir(testi()).filePath(nome)); }
+
+private:
+    QTemporaryDir cartella;
+};
+
+// `quante` words "<prefisso>1" ... one per line.
+QString paroleNumerate(const QString& prefisso, int quante);

@@ -1,0 +1,277 @@
+// The word-list reader: field rules, decoding, file names, bounds and faults.
+
+#include "app/elenchi.h"
+#include "supporto.h"
+
+#include <QTest>
+
+class TestElenchi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void campi_data();
+    void campi();
+    void virgoletteNonChiuse();
+    void decodifica_data();
+    void decodifica();
+    void nomiSenzaMaiuscole();
+    void fileMancante();
+    void dueFileInUnElenco();
+    void limiteElenco_data();
+    void limiteElenco();
+    void record_data();
+    void record();
+    void limiteRecord();
+    void nienteDiScrittoSeSbaglia();
+    void messaggio();
+};
+
+void TestElenchi::campi_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("valori");
+    QTest::addColumn<QList<int>>("righe");
+
+    QTest::newRow("one per line") << "cane\ngatto\n" << QStringList{"cane", "gatto"} << QList<int>{1, 2};
+    QTest::newRow("three on a line") << "uno,due,tre" << QStringList{"uno", "due", "tre"}
+                                     << QList<int>{1, 1, 1};
+    QTest::newRow("blanks before and after") << "  casa ,\tmare  \n" << QStringList{"casa", "mare"}
+                                             << QList<int>{1, 1};
+    QTest::newRow("inner blank kept") << "Monte Bianco" << QStringList{"Monte Bianco"} << QList<int>{1};
+    QTest::newRow("quoted comma") << "\"uno, due\",tre" << QStringList{"uno, due", "tre"}
+                                  << QList<int>{1, 1};
+    QTest::newRow("quoted keeps blanks") << " \" a \"" << QStringList{" a "} << QList<int>{1};
+    QTest::newRow("text after closing quote ignored") << "\"a\"b,c" << QStringList{"a", "c"}
+                                                      << QList<int>{1, 1};
+    QTest::newRow("empty fields between commas") << "casa,casetta,,,casupola"
+                                                 << QStringList{"casa", "casetta", "", "", "casupola"}
+                                                 << QList<int>{1, 1, 1, 1, 1};
+    QTest::newRow("trailing commas") << "naso,nasino,nasone,,\nmano"
+                                     << QStringList{"naso", "nasino", "nasone", "", "", "mano"}
+                                     << QList<int>{1, 1, 1, 1, 1, 2};
+    QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"} << QList<int>{1, 2};
+    QTest::newRow("CR alone") << "a\rb\r" << QStringList{"a", "b"} << QList<int>{1, 2};
+    QTest::newRow("blank lines give nothing") << "\n  \na\n\n\t\nb\n\n\n" << QStringList{"a", "b"}
+                                              << QList<int>{3, 6};
+    QTest::newRow("no final line end") << "a\nb" << QStringList{"a", "b"} << QList<int>{1, 2};
+    QTest::newRow("empty file") << "" << QStringList{} << QList<int>{};
+    QTest::newRow("accents kept, case kept") << "Città,perché" << QStringList{"Città", "perché"}
+                                             << QList<int>{1, 1};
+}
+
+void TestElenchi::campi()
+{
+    QFETCH(QString, testo);
+    QFETCH(QStringList, valori);
+    QFETCH(QList<int>, righe);
+    QList<Campo> campi;
+    QVERIFY(!LettoreElenchi::dividiCampi(testo, QStringLiteral("prova.txt"), campi));
+    QStringList letti;
+    QList<int> numeri;
+    for (const Campo& campo : campi) {
+        letti.append(campo.testo);
+        numeri.append(campo.riga);
+    }
+    QCOMPARE(letti, valori);
+    QCOMPARE(numeri, righe);
+}
+
+void TestElenchi::virgoletteNonChiuse()
+{
+    QList<Campo> campi{{QStringLiteral("resta"), 1}};
+    const auto errore = LettoreElenchi::dividiCampi(QStringLiteral("a\nb\n\"c,d\ne\"\n"),
+                                                    QStringLiteral("prova.txt"), campi);
+    QVERIFY(errore);
+    QCOMPARE(errore->riga, 3);
+    QCOMPARE(errore->file, QStringLiteral("prova.txt"));
+    QCOMPARE(campi.size(), 1);   // untouched
+}
+
+void TestElenchi::decodifica_data()
+{
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QString>("testo");
+
+    QTest::newRow("UTF-8") << QByteArray("citt\xc3\xa0,perch\xc3\xa9") << QStringLiteral("città,perché");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "caff\xc3\xa8") << QStringLiteral("caffè");
+    QTest::newRow("Windows-1252") << QByteArray("citt\xe0,virt\xf9") << QStringLiteral("città,virtù");
+    QTest::newRow("Windows-1252 only at the end") << QByteArray("perch\xe9") << QStringLiteral("perché");
+    QTest::newRow("Windows-1252 quotes") << QByteArray("\x93" "a\x94") << QStringLiteral("“a”");
+    QTest::newRow("plain ASCII") << QByteArray("cane") << QStringLiteral("cane");
+}
+
+void TestElenchi::decodifica()
+{
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, testo);
+    QCOMPARE(LettoreElenchi::decodifica(dati), testo);
+}
+
+void TestElenchi::nomiSenzaMaiuscole()
+{
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("MaschileSingolare.txt"), QStringLiteral("cane\n"));
+    const LettoreElenchi lettore(cartella.testi());
+    for (const QString& nome : {QStringLiteral("MaschileSingolare.txt"), QStringLiteral("maschilesingolare.txt"),
+                                QStringLiteral("MASCHILESINGOLARE.TXT")}) {
+        QStringList elenco;
+        QVERIFY2(!lettore.caricaElenco({nome}, elenco), qPrintable(nome));
+        QCOMPARE(elenco, QStringList{QStringLiteral("cane")});
+    }
+}
+
+void TestElenchi::fileMancante()
+{
+    CartellaProva cartella;
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco{QStringLiteral("vecchio")};
+    const auto errore = lettore.caricaElenco({QStringLiteral("concreti.txt")}, elenco);
+    QVERIFY(errore);
+    QCOMPARE(errore->file, QStringLiteral("concreti.txt"));
+    QCOMPARE(errore->riga, 0);
+    QCOMPARE(elenco, QStringList{QStringLiteral("vecchio")});
+}
+
+void TestElenchi::dueFileInUnElenco()
+{
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("a.txt"), QStringLiteral("a1\na2\na3\n"));
+    cartella.scrivi(QStringLiteral("b.txt"), QStringLiteral("b1,b2\nb3\nb4"));
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco;
+    QVERIFY(!lettore.caricaElenco({QStringLiteral("a.txt"), QStringLiteral("b.txt")}, elenco));
+    QCOMPARE(elenco, (QStringList{"a1", "a2", "a3", "b1", "b2", "b3", "b4"}));
+}
+
+void TestElenchi::limiteElenco_data()
+{
+    QTest::addColumn<int>("primo");
+    QTest::addColumn<int>("secondo");
+    QTest::addColumn<QString>("fileGuasto");   // empty: loads
+    QTest::addColumn<int>("rigaGuasto");
+
+    QTest::newRow("500 in one file") << 500 << 0 << QString() << 0;
+    QTest::newRow("501 in one file") << 501 << 0 << QStringLiteral("a.txt") << 501;
+    QTest::newRow("250 + 250") << 250 << 250 << QString() << 0;
+    QTest::newRow("250 + 251") << 250 << 251 << QStringLiteral("b.txt") << 251;
+}
+
+void TestElenchi::limiteElenco()
+{
+    QFETCH(int, primo);
+    QFETCH(int, secondo);
+    QFETCH(QString, fileGuasto);
+    QFETCH(int, rigaGuasto);
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("a.txt"), paroleNumerate(QStringLiteral("a"), primo));
+    cartella.scrivi(QStringLiteral("b.txt"), paroleNumerate(QStringLiteral("b"), secondo));
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco;
+    const auto errore = lettore.caricaElenco({QStringLiteral("a.txt"), QStringLiteral("b.txt")}, elenco);
+    if (fileGuasto.isEmpty()) {
+        QVERIFY(!errore);
+        QCOMPARE(elenco.size(), primo + secondo);
+    } else {
+        QVERIFY(errore);
+        QCOMPARE(errore->file, fileGuasto);
+        QCOMPARE(errore->riga, rigaGuasto);
+        QVERIFY(errore->guasto.contains(QStringLiteral("500")));
+        QVERIFY(elenco.isEmpty());
+    }
+}
+
+void TestElenchi::record_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("campi");
+    QTest::addColumn<QStringList>("record");   // records joined with '|'
+    QTest::addColumn<int>("rigaGuasto");       // 0: loads
+
+    QTest::newRow("pairs on lines") << "re,regina\ngallo,gallina\n" << 2
+                                    << QStringList{"re|regina", "gallo|gallina"} << 0;
+    QTest::newRow("pairs across lines") << "re\nregina,gallo\ngallina" << 2
+                                        << QStringList{"re|regina", "gallo|gallina"} << 0;
+    QTest::newRow("five fields with empty forms") << "naso,nasino,nasone,,\ntempo,,,,tempaccio\n" << 5
+                                                  << QStringList{"naso|nasino|nasone||", "tempo||||tempaccio"} << 0;
+    QTest::newRow("one field too many shifts the rest") << "a,b,c\nd,e\n" << 2
+                                                        << QStringList{"a|b", "c|d"} << 2;
+    QTest::newRow("odd number of fields") << "re,regina\ngallo\n" << 2 << QStringList{} << 2;
+    QTest::newRow("record cut short") << "casa,casetta,casona,casuccia,casupola\nnaso,nasino\n" << 5
+                                      << QStringList{} << 2;
+    QTest::newRow("empty file") << "" << 2 << QStringList{} << 0;
+}
+
+void TestElenchi::record()
+{
+    QFETCH(QString, testo);
+    QFETCH(int, campi);
+    QFETCH(QStringList, record);
+    QFETCH(int, rigaGuasto);
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("r.txt"), testo);
+    const LettoreElenchi lettore(cartella.testi());
+    Tabella tabella;
+    const auto errore = lettore.caricaRecord(QStringLiteral("r.txt"), campi, 100, tabella);
+    if (rigaGuasto) {
+        QVERIFY(errore);
+        QCOMPARE(errore->riga, rigaGuasto);
+        QVERIFY(errore->guasto.contains(QString::number(campi)));
+        return;
+    }
+    QVERIFY(!errore);
+    QStringList uniti;
+    for (const QStringList& r : tabella) {
+        QCOMPARE(r.size(), campi);
+        uniti.append(r.join(u'|'));
+    }
+    QCOMPARE(uniti, record);
+}
+
+void TestElenchi::limiteRecord()
+{
+    CartellaProva cartella;
+    QString cento;
+    for (int i = 1; i <= 100; ++i)
+        cento += QStringLiteral("p%1,a%1\n").arg(i);
+    cartella.scrivi(QStringLiteral("cento.txt"), cento);
+    cartella.scrivi(QStringLiteral("centouno.txt"), cento + QStringLiteral("p101,a101\n"));
+    const LettoreElenchi lettore(cartella.testi());
+    Tabella tabella;
+    QList<int> righe;
+    QVERIFY(!lettore.caricaRecord(QStringLiteral("cento.txt"), 2, 100, tabella, &righe));
+    QCOMPARE(tabella.size(), 100);
+    QCOMPARE(righe.size(), 100);
+    QCOMPARE(righe.last(), 100);
+    const auto errore = lettore.caricaRecord(QStringLiteral("centouno.txt"), 2, 100, tabella);
+    QVERIFY(errore);
+    QCOMPARE(errore->riga, 101);
+    QVERIFY(errore->guasto.contains(QStringLiteral("100")));
+}
+
+void TestElenchi::nienteDiScrittoSeSbaglia()
+{
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("buono.txt"), QStringLiteral("uno\n"));
+    cartella.scrivi(QStringLiteral("guasto.txt"), QStringLiteral("\"due\n"));
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco{QStringLiteral("prima")};
+    QVERIFY(lettore.caricaElenco({QStringLiteral("buono.txt"), QStringLiteral("guasto.txt")}, elenco));
+    QCOMPARE(elenco, QStringList{QStringLiteral("prima")});
+    Tabella tabella{{QStringLiteral("x"), QStringLiteral("y")}};
+    QVERIFY(lettore.caricaRecord(QStringLiteral("guasto.txt"), 2, 100, tabella));
+    QCOMPARE(tabella.size(), 1);
+}
+
+void TestElenchi::messaggio()
+{
+    const ErroreElenco conRiga{QStringLiteral("alterati.txt"), 12, QStringLiteral("il record è incompleto.")};
+    const QString testo = conRiga.messaggio();
+    QVERIFY(testo.contains(QStringLiteral("\"alterati.txt\"")));
+    QVERIFY(testo.contains(QStringLiteral("riga 12")));
+    QVERIFY(testo.contains(QStringLiteral("il record è incompleto.")));
+    const ErroreElenco senzaRiga{QStringLiteral("concreti.txt"), 0, QStringLiteral("manca.")};
+    QVERIFY(!senzaRiga.messaggio().contains(QStringLiteral("riga")));
+}
+
+QTEST_GUILESS_MAIN(TestElenchi)
+#include "test_elenchi.moc"

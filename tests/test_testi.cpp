@@ -1,0 +1,136 @@
+// The word lists shipped with the program: each file reads with its record
+// shape and enough records, and no word stands in both lists of one exercise.
+
+#include "app/elenchi.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+const LettoreElenchi& lettore()
+{
+    static const LettoreElenchi istanza(QStringLiteral(LUMERI_TESTI));
+    return istanza;
+}
+
+// The words a pupil sees from a file, lower-cased, for comparing lists.
+QSet<QString> parole(const QStringList& file, int campi, const QList<int>& colonne)
+{
+    QSet<QString> insieme;
+    for (const QString& nome : file) {
+        Tabella tabella;
+        if (lettore().caricaRecord(nome, campi, 500, tabella))
+            return {};
+        for (const QStringList& record : std::as_const(tabella)) {
+            for (int colonna : colonne) {
+                if (!record.value(colonna - 1).isEmpty())
+                    insieme.insert(record.value(colonna - 1).toLower());
+            }
+        }
+    }
+    return insieme;
+}
+
+} // namespace
+
+class TestTesti : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formaDeiRecord_data();
+    void formaDeiRecord();
+    void nessunaParolaInDueElenchi_data();
+    void nessunaParolaInDueElenchi();
+    void ogniAlteratoHaUnaForma();
+};
+
+void TestTesti::formaDeiRecord_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("campi");
+    QTest::addColumn<int>("minimo");
+    QTest::addColumn<int>("massimo");
+
+    for (const char* nome : {"FemminileSingolare.txt", "FemminilePlurale.txt", "MaschileSingolare.txt",
+                             "MaschilePlurale.txt", "concreti.txt", "astratti.txt", "propri.txt",
+                             "comuni.txt"})
+        QTest::newRow(nome) << QString::fromUtf8(nome) << 1 << 60 << 500;
+    QTest::newRow("MaschileFemminile.txt") << "MaschileFemminile.txt" << 2 << 40 << 500;
+    QTest::newRow("falsi maschili.txt") << "falsi maschili.txt" << 2 << 40 << 500;
+    QTest::newRow("alterati.txt") << "alterati.txt" << 5 << 40 << 100;
+    QTest::newRow("falsialterati.txt") << "falsialterati.txt" << 2 << 40 << 100;
+}
+
+void TestTesti::formaDeiRecord()
+{
+    QFETCH(QString, file);
+    QFETCH(int, campi);
+    QFETCH(int, minimo);
+    QFETCH(int, massimo);
+    Tabella tabella;
+    const auto errore = lettore().caricaRecord(file, campi, massimo, tabella);
+    QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
+    QVERIFY2(tabella.size() >= minimo, qPrintable(QString::number(tabella.size())));
+    for (const QStringList& record : std::as_const(tabella))
+        QVERIFY2(!record.first().trimmed().isEmpty(), qPrintable(record.join(u',')));
+}
+
+void TestTesti::nessunaParolaInDueElenchi_data()
+{
+    QTest::addColumn<QStringList>("primo");
+    QTest::addColumn<QStringList>("secondo");
+    QTest::addColumn<int>("campi");
+    QTest::addColumn<QList<int>>("colonne");
+
+    const QString fs = QStringLiteral("FemminileSingolare.txt"), fp = QStringLiteral("FemminilePlurale.txt");
+    const QString ms = QStringLiteral("MaschileSingolare.txt"), mp = QStringLiteral("MaschilePlurale.txt");
+    QTest::newRow("feminine / masculine") << QStringList{fs, fp} << QStringList{ms, mp} << 1 << QList<int>{1};
+    QTest::newRow("singular / plural") << QStringList{fs, ms} << QStringList{fp, mp} << 1 << QList<int>{1};
+    QTest::newRow("concrete / abstract") << QStringList{"concreti.txt"} << QStringList{"astratti.txt"} << 1
+                                         << QList<int>{1};
+    // Shown in capitals, so letter case must not tell them apart either.
+    QTest::newRow("proper / common") << QStringList{"propri.txt"} << QStringList{"comuni.txt"} << 1
+                                     << QList<int>{1};
+    QTest::newRow("true / false pairs") << QStringList{"MaschileFemminile.txt"}
+                                        << QStringList{"falsi maschili.txt"} << 2 << QList<int>{1, 2};
+}
+
+void TestTesti::nessunaParolaInDueElenchi()
+{
+    QFETCH(QStringList, primo);
+    QFETCH(QStringList, secondo);
+    QFETCH(int, campi);
+    QFETCH(QList<int>, colonne);
+    const QSet<QString> a = parole(primo, campi, colonne);
+    const QSet<QString> b = parole(secondo, campi, colonne);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    const QSet<QString> comuni = QSet<QString>(a).intersect(b);
+    QVERIFY2(comuni.isEmpty(), qPrintable(QStringList(comuni.values()).join(u' ')));
+}
+
+void TestTesti::ogniAlteratoHaUnaForma()
+{
+    // Every noun of "alterati.txt" has an altered form, no false altered word
+    // is a true one, and no pair of "falsialterati.txt" is shown as a true one.
+    Tabella alterati, falsi;
+    QVERIFY(!lettore().caricaRecord(QStringLiteral("alterati.txt"), 5, 100, alterati));
+    QVERIFY(!lettore().caricaRecord(QStringLiteral("falsialterati.txt"), 2, 100, falsi));
+    QSet<QString> forme;
+    for (const QStringList& record : std::as_const(alterati)) {
+        bool qualcuna = false;
+        for (int c = 2; c <= 5; ++c) {
+            if (!record[c - 1].isEmpty()) {
+                qualcuna = true;
+                QVERIFY2(!forme.contains(record[c - 1]), qPrintable(record[c - 1]));
+                forme.insert(record[c - 1]);
+            }
+        }
+        QVERIFY2(qualcuna, qPrintable(record.first()));
+    }
+    for (const QStringList& coppia : std::as_const(falsi))
+        QVERIFY2(!forme.contains(coppia[1]), qPrintable(coppia.join(u',')));
+}
+
+QTEST_GUILESS_MAIN(TestTesti)
+#include "test_testi.moc"
