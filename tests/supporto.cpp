@@ -16,3 +16,19 @@ QString paroleNumerate(const QString& prefisso, int quante)
         testo += prefisso + QString::number(i) + u'\n';
     return testo;
 }
+
+void CartellaProva::scriviElenchiDueScelte() const
+{
+    scrivi(QStringLiteral("FemminileSingolare.txt"), QStringLiteral("casa\nmela\n"));
+    scrivi(QStringLiteral("FemminilePlurale.txt"), QStringLiteral("case\n"));
+    scrivi(QStringLiteral("MaschileSingolare.txt"), QStringLiteral("cane,libro\nmare\n"));
+    scrivi(QStringLiteral("MaschilePlurale.txt"), QStringLiteral("cani\n"));
+    scrivi(QStringLiteral("concreti.txt"), QStringLiteral("tavolo\nsedia\n"));
+    scrivi(QStringLiteral("astratti.txt"), QStringLiteral("gioia\n"));
+    scrivi(QStringLiteral("propri.txt"), QStringLiteral("Roma\nForlì\n"));
+    scrivi(QStringLiteral("comuni.txt"), QStringLiteral("città\n"));
+    scrivi(QStringLiteral("MaschileFemminile.txt"), QStringLiteral("re,regina\ngallo,gallina\n"));
+    scrivi(QStringLiteral("falsi maschili.txt"), QStringLiteral("porto,porta\n"));
+    scrivi(QStringLiteral("alterati.txt"), QStringLiteral("casa,casetta,,,casupola\nnaso,,nasone,,\n"));
+    scrivi(QStringLiteral("falsialterati.txt"), QStringLiteral("mulo,mulino\n"));
+}

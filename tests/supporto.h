@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -63,6 +64,13 @@ public:
     void scrivi(const QString& nome, const QByteArray& contenuto) const;
     void scrivi(const QString& nome, const QString& contenuto) const { scrivi(nome, contenuto.toUtf8()); }
     void togli(const QString& nome) const { QFile::remove(QDir(testi()).filePath(nome)); }
+
+    // Small lists for the six two-choice windows, each word in one list only:
+    // feminine casa mela / case, masculine cane libro mare / cani, concrete
+    // tavolo sedia, abstract gioia, proper Roma Forlì, common città, pairs
+    // re/regina gallo/gallina against porto/porta, altered casa and naso
+    // against mulo/mulino.
+    void scriviElenchiDueScelte() const;
 
 private:
     QTemporaryDir cartella;

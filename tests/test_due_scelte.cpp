@@ -1,0 +1,257 @@
+// The six two-choice windows: loading, the order of the draws, what Text1
+// shows, judging by list number, and the lock and unlock of the answers.
+
+#include "app/contesto.h"
+#include "app/elenchi.h"
+#include "app/stato.h"
+#include "drills/choice/due_scelte.h"
+#include "supporto.h"
+
+#include <QTest>
+#include <memory>
+
+namespace {
+
+struct Banco {
+    explicit Banco(int form, bool attendi = true)
+    {
+        cartella.scriviElenchiDueScelte();
+        stato.attendiBottone = attendi;
+        logica = std::make_unique<LogicaDueScelte>(contesto, *configDueScelte(form));
+    }
+
+    CartellaProva cartella;
+    StatoComune stato;
+    CasualeCopione casuale;
+    RegistratoreSuoni suoni;
+    LettoreElenchi lettore{cartella.testi()};
+    Contesto contesto{stato, casuale, suoni, lettore};
+    std::unique_ptr<LogicaDueScelte> logica;
+};
+
+} // namespace
+
+class TestDueScelte : public QObject {
+    Q_OBJECT
+
+private slots:
+    void estrazioni_data();
+    void estrazioni();
+    void giudizio_data();
+    void giudizio();
+    void bloccoESblocco();
+    void proseguimentoAutomatico();
+    void elencoCorto();
+    void coppieLascianoQuanti3e4();
+    void guasti_data();
+    void guasti();
+};
+
+void TestDueScelte::estrazioni_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QList<float>>("valori");   // after the colour
+    QTest::addColumn<int>("lista");
+    QTest::addColumn<QString>("testo");
+
+    QTest::newRow("Form1 masculine") << 1 << QList<float>{per(2, 2), per(3, 4)} << 2 << "mare";
+    QTest::newRow("Form1 feminine plural after singular") << 1 << QList<float>{per(1, 2), per(3, 3)} << 1
+                                                          << "case";
+    QTest::newRow("Form5 singular") << 5 << QList<float>{per(1, 2), per(4, 5)} << 1 << "libro";
+    QTest::newRow("Form5 plural") << 5 << QList<float>{per(2, 2), per(2, 2)} << 2 << "cani";
+    QTest::newRow("Form9 abstract") << 9 << QList<float>{per(2, 2), 0.99f} << 2 << "gioia";
+    QTest::newRow("Form10 capitals with accent") << 10 << QList<float>{per(1, 2), per(2, 2)} << 1 << "FORLÌ";
+    QTest::newRow("Form10 common in capitals") << 10 << QList<float>{per(2, 2), 0.0f} << 2 << "CITTÀ";
+    QTest::newRow("Form4 true pair") << 4 << QList<float>{per(1, 2), per(2, 2)} << 1 << "gallo / gallina";
+    QTest::newRow("Form4 false pair") << 4 << QList<float>{per(2, 2), per(1, 1)} << 2 << "porto / porta";
+    QTest::newRow("Form15 altered, empty columns drawn again")
+        << 15 << QList<float>{per(1, 2), per(1, 2), per(2, 4), per(3, 4), per(2, 4), per(4, 4)} << 1
+        << "casa / casupola";
+    QTest::newRow("Form15 only form") << 15 << QList<float>{per(1, 2), per(2, 2), per(2, 4)} << 1
+                                      << "naso / nasone";
+    QTest::newRow("Form15 false pair") << 15 << QList<float>{per(2, 2), 0.5f} << 2 << "mulo / mulino";
+}
+
+void TestDueScelte::estrazioni()
+{
+    QFETCH(int, form);
+    QFETCH(QList<float>, valori);
+    QFETCH(int, lista);
+    QFETCH(QString, testo);
+    Banco b(form);
+    b.casuale.aggiungi({per(17, 18)});
+    for (float v : valori)
+        b.casuale.aggiungi({v});
+    QVERIFY(!b.logica->avvia());
+    QCOMPARE(b.casuale.rimasti(), 0);
+    QCOMPARE(b.casuale.usati(), int(valori.size()) + 1);
+    QCOMPARE(b.logica->cornice().sfondo(), ColoreVb(0x00FF0000));
+    QCOMPARE(int(b.stato.elencoScelto), lista);
+    QCOMPARE(b.logica->testo(), testo);
+}
+
+void TestDueScelte::giudizio_data()
+{
+    QTest::addColumn<int>("form");
+    for (int form : {1, 4, 5, 9, 10, 15})
+        QTest::addRow("Form%d", form) << form;
+}
+
+void TestDueScelte::giudizio()
+{
+    // Only the list number counts: "casa" stands in list 1 and in list 2 of
+    // this folder's Form1, and is judged by the list it was drawn from.
+    QFETCH(int, form);
+    Banco b(form, false);
+    if (form == 1)
+        b.cartella.scrivi(QStringLiteral("MaschilePlurale.txt"), QStringLiteral("casa\n"));
+    b.casuale.aggiungi({0.0f, per(2, 2), 0.99f});
+    QVERIFY(!b.logica->avvia());
+    QCOMPARE(int(b.stato.elencoScelto), 2);
+    const QString item = b.logica->testo();
+    if (form == 1)
+        QCOMPARE(item, QStringLiteral("casa"));
+
+    b.logica->premi(1);
+    b.logica->premi(1);
+    QCOMPARE(b.stato.contaErrati, qint16(2));
+    QCOMPARE(b.stato.contaEsatti, qint16(0));
+    QCOMPARE(b.logica->testo(), item);
+    QCOMPARE(b.logica->cornice().sfondo(), Colori::Nero);
+    QVERIFY(b.logica->bottoniAbilitati());
+    QVERIFY(!b.logica->coloreBottone(1));
+
+    const int usati = b.casuale.usati();
+    b.casuale.aggiungi({per(1, 4), per(3, 18), per(1, 2), 0.0f, per(4, 4)});
+    b.logica->premi(2);
+    QCOMPARE(b.stato.contaEsatti, qint16(1));
+    QCOMPARE(b.suoni.suonati, (QList<Suono>{Suono::No, Suono::No, Suono::Si1}));
+    // The sound draw, then the next item: colour, list, index.
+    QVERIFY(b.casuale.usati() >= usati + 4);
+    QCOMPARE(b.logica->cornice().sfondo(), ColoreVb(0x000000FF));
+    QCOMPARE(int(b.stato.elencoScelto), 1);
+}
+
+void TestDueScelte::bloccoESblocco()
+{
+    Banco b(9, true);
+    b.casuale.aggiungi({0.0f, per(1, 2), 0.0f});
+    QVERIFY(!b.logica->avvia());
+    QVERIFY(!b.logica->coloreBottone(1) && !b.logica->coloreBottone(2));
+
+    b.logica->premi(1);
+    QVERIFY(b.logica->cornice().avantiAbilitato());
+    QVERIFY(!b.logica->bottoniAbilitati());
+    QCOMPARE(b.logica->coloreBottone(1), std::optional<ColoreVb>(Colori::Rosso));
+    QVERIFY(!b.logica->coloreBottone(2));
+    QCOMPARE(b.logica->testo(), QStringLiteral("tavolo"));
+
+    // Locked: no second answer to the same item.
+    b.logica->premi(1);
+    b.logica->premi(2);
+    QCOMPARE(b.stato.contaEsatti, qint16(1));
+    QCOMPARE(b.stato.contaErrati, qint16(0));
+
+    b.casuale.aggiungi({0.0f, per(2, 2), 0.0f});
+    b.logica->avanti();
+    QVERIFY(!b.logica->cornice().avantiAbilitato());
+    QVERIFY(b.logica->cornice().avantiVisibile());
+    QVERIFY(b.logica->bottoniAbilitati());
+    QCOMPARE(b.logica->coloreBottone(1), std::optional<ColoreVb>(Colori::GrigioChiaro));
+    QCOMPARE(b.logica->coloreBottone(2), std::optional<ColoreVb>(Colori::GrigioChiaro));
+    QCOMPARE(b.logica->testo(), QStringLiteral("gioia"));
+
+    // Bottone2 right: it is the one that turns red.
+    b.logica->premi(2);
+    QCOMPARE(b.logica->coloreBottone(2), std::optional<ColoreVb>(Colori::Rosso));
+    QCOMPARE(b.logica->coloreBottone(1), std::optional<ColoreVb>(Colori::GrigioChiaro));
+}
+
+void TestDueScelte::proseguimentoAutomatico()
+{
+    Banco b(10, false);
+    b.casuale.aggiungi({0.0f, per(1, 2), 0.0f});
+    QVERIFY(!b.logica->avvia());
+    b.casuale.aggiungi({0.0f, per(5, 18), per(2, 2), 0.0f});
+    b.logica->premi(1);
+    QCOMPARE(b.logica->testo(), QStringLiteral("CITTÀ"));
+    QVERIFY(b.logica->bottoniAbilitati());
+    QVERIFY(!b.logica->coloreBottone(1));
+    QVERIFY(!b.logica->cornice().avantiVisibile());
+}
+
+void TestDueScelte::elencoCorto()
+{
+    // One word in list 1 against a hundred in list 2: still half of the items.
+    Banco b(9, false);
+    b.cartella.scrivi(QStringLiteral("astratti.txt"), paroleNumerate(QStringLiteral("idea"), 100));
+    b.cartella.scrivi(QStringLiteral("concreti.txt"), QStringLiteral("sasso\n"));
+    CasualeOrologio orologio(7u);
+    Contesto contesto{b.stato, orologio, b.suoni, b.lettore};
+    LogicaDueScelte logica(contesto, *configDueScelte(9));
+    QVERIFY(!logica.avvia());
+    int sasso = 0;
+    for (int i = 0; i < 4000; ++i) {
+        sasso += logica.testo() == QStringLiteral("sasso");
+        logica.premi(b.stato.elencoScelto);
+    }
+    QVERIFY2(sasso > 1850 && sasso < 2150, qPrintable(QString::number(sasso)));
+    QCOMPARE(b.stato.contaErrati, qint16(0));
+}
+
+void TestDueScelte::coppieLascianoQuanti3e4()
+{
+    Banco b(4);
+    b.stato.quanti[2] = 7;
+    b.stato.quanti[3] = 9;
+    QVERIFY(!b.logica->avvia());
+    QCOMPARE(b.stato.quanti[0], qint16(2));
+    QCOMPARE(b.stato.quanti[1], qint16(1));
+    QCOMPARE(b.stato.quanti[2], qint16(7));
+    QCOMPARE(b.stato.quanti[3], qint16(9));
+    QCOMPARE(b.stato.voce(3, 1), QStringLiteral("regina"));
+    QCOMPARE(b.stato.voce(4, 1), QStringLiteral("porta"));
+}
+
+void TestDueScelte::guasti_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("contenuto");   // empty with riga -1: the file is removed
+    QTest::addColumn<int>("riga");
+
+    QTest::newRow("Form1 missing file") << 1 << "MaschilePlurale.txt" << QString() << -1;
+    QTest::newRow("Form9 empty list") << 9 << "astratti.txt" << "\n\n" << 0;
+    QTest::newRow("Form10 unclosed quote") << 10 << "comuni.txt" << "mare\n\"sole\n" << 2;
+    QTest::newRow("Form4 pair cut short") << 4 << "falsi maschili.txt" << "porto,porta\npalo\n" << 2;
+    QTest::newRow("Form15 noun with no altered form") << 15 << "alterati.txt"
+                                                      << "casa,casetta,,,\nnaso,,,,\ngatto,gattino,,,\n" << 2;
+    QString troppi;
+    for (int i = 1; i <= 101; ++i)
+        troppi += QStringLiteral("p%1,a%1\n").arg(i);
+    QTest::newRow("Form15 over 100 records") << 15 << "falsialterati.txt" << troppi << 101;
+}
+
+void TestDueScelte::guasti()
+{
+    QFETCH(int, form);
+    QFETCH(QString, file);
+    QFETCH(QString, contenuto);
+    QFETCH(int, riga);
+    Banco b(form);
+    if (riga < 0)
+        b.cartella.togli(file);
+    else
+        b.cartella.scrivi(file, contenuto);
+    const auto errore = b.logica->avvia();
+    QVERIFY(errore);
+    QVERIFY2(errore->file.contains(file), qPrintable(errore->file));
+    QCOMPARE(errore->riga, std::max(riga, 0));
+    QVERIFY(!b.logica->avviato());
+    QCOMPARE(b.logica->testo(), QStringLiteral("Text1"));
+    b.logica->premi(1);
+    QCOMPARE(b.stato.contaErrati + b.stato.contaEsatti, 0);
+}
+
+QTEST_GUILESS_MAIN(TestDueScelte)
+#include "test_due_scelte.moc"
