@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program.
+# Runs apt-get only when something is missing; as root directly, else with sudo.
+set -euo pipefail
+
+pacchetti=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    fonts-liberation
+)
+
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        mancanti+=("$p")
+    fi
+done
+[ ${#mancanti[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${mancanti[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    come=()
+else
+    come=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${come[@]}" apt-get update -q
+"${come[@]}" apt-get install -y -q --no-install-recommends "${mancanti[@]}"
