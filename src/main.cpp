@@ -1,7 +1,7 @@
 #include "app/applicazione.h"
 #include "app/casuale.h"
 #include "app/interfaccia.h"
-#include "app/riproduttore_qt.h"
+#include "app/riproduttore_differito.h"
 #include "app/stato.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     const QString cartella = QCoreApplication::applicationDirPath();
     CasualeOrologio casuale;   // the only seeding of the run
     StatoComune stato;
-    RiproduttoreQt suoni(QDir(cartella).filePath(QStringLiteral("suoni")));
+    RiproduttoreDifferito suoni(QDir(cartella).filePath(QStringLiteral("suoni")), cartella);
     Applicazione applicazione(stato, casuale, suoni, cartella);
     applicazione.avvia();
     return QApplication::exec();

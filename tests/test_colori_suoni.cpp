@@ -2,10 +2,12 @@
 
 #include "app/casuale.h"
 #include "app/colori.h"
+#include "app/riproduttore_differito.h"
 #include "app/stato.h"
 #include "app/suoni.h"
 #include "supporto.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QTest>
 #include <cmath>
@@ -25,6 +27,8 @@ private slots:
     void suonoNoNonEstrae();
     void contatoriAiLimiti_data();
     void contatoriAiLimiti();
+    void riproduttoreVero_data();
+    void riproduttoreVero();
 };
 
 void TestColoriSuoni::regolaDiEstrazione_data()
@@ -166,6 +170,29 @@ void TestColoriSuoni::contatoriAiLimiti()
     QFETCH(int, delta);
     QFETCH(int, atteso);
     QCOMPARE(int(StatoComune::somma(static_cast<qint16>(valore), delta)), atteso);
+}
+
+void TestColoriSuoni::riproduttoreVero_data()
+{
+    QTest::addColumn<QString>("suoni");
+    QTest::addColumn<QString>("modulo");
+    QTest::newRow("sounds and module") << LUMERI_SUONI << LUMERI_MODULO;
+    QTest::newRow("no sounds") << "/nessuna/cartella" << LUMERI_MODULO;
+    QTest::newRow("no module") << LUMERI_SUONI << "/nessuna/cartella";
+}
+
+void TestColoriSuoni::riproduttoreVero()
+{
+    // Playing never waits for the sound, whatever is missing.
+    QFETCH(QString, suoni);
+    QFETCH(QString, modulo);
+    RiproduttoreDifferito riproduttore(suoni, modulo);
+    riproduttore.prepara();
+    QElapsedTimer orologio;
+    orologio.start();
+    for (Suono s : {Suono::Si1, Suono::No, Suono::Si4, Suono::Si4})
+        riproduttore.riproduci(s);
+    QVERIFY2(orologio.elapsed() < 200, qPrintable(QString::number(orologio.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestColoriSuoni)

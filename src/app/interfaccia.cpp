@@ -1,7 +1,8 @@
 #include "app/interfaccia.h"
 
 #include <QApplication>
-#include <QHash>
+#include <QIconEngine>
+#include <QPixmapCache>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
@@ -9,6 +10,59 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
+
+namespace {
+
+// Draws a picture from its SVG at exactly the size asked for, so it stays
+// crisp at every size and pixel density; nothing is drawn before it is shown.
+class MotoreSvg final : public QIconEngine {
+public:
+    explicit MotoreSvg(QString file)
+        : file(std::move(file))
+    {
+    }
+
+    QIconEngine* clone() const override { return new MotoreSvg(file); }
+    QString key() const override { return QStringLiteral("lumeri-svg"); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    void paint(QPainter* pittore, const QRect& posto, QIcon::Mode modo, QIcon::State stato) override
+    {
+        const qreal densita = pittore->device() ? pittore->device()->devicePixelRatioF() : 1.0;
+        QPixmap immagine = pixmap(posto.size() * densita, modo, stato);
+        immagine.setDevicePixelRatio(densita);
+        pittore->drawPixmap(posto, immagine);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode modo, QIcon::State) override
+    {
+        const QString chiave = QStringLiteral("%1:%2x%3:%4").arg(file).arg(size.width()).arg(size.height()).arg(int(modo));
+        QPixmap immagine;
+        if (QPixmapCache::find(chiave, &immagine))
+            return immagine;
+        immagine = QPixmap(size);
+        immagine.fill(Qt::transparent);
+        QSvgRenderer disegno(file);
+        if (disegno.isValid() && !size.isEmpty()) {
+            QPainter pittore(&immagine);
+            pittore.setRenderHint(QPainter::Antialiasing);
+            disegno.render(&pittore);
+        }
+        if (modo != QIcon::Normal) {
+            QStyleOption opzione;
+            opzione.palette = QGuiApplication::palette();
+            immagine = QApplication::style()->generatedIconPixmap(modo, immagine, &opzione);
+        }
+        QPixmapCache::insert(chiave, immagine);
+        return immagine;
+    }
+
+private:
+    QString file;
+};
+
+} // namespace
 
 namespace Interfaccia {
 
@@ -61,25 +115,7 @@ void coloraBottone(QWidget* bottone, const QColor& colore)
 
 QIcon icona(const QString& nome)
 {
-    static QHash<QString, QIcon> giaFatte;
-    if (auto trovata = giaFatte.constFind(nome); trovata != giaFatte.cend())
-        return *trovata;
-    QSvgRenderer disegno(QStringLiteral(":/immagini/%1.svg").arg(nome));
-    QIcon risultato;
-    if (disegno.isValid()) {
-        // One picture per size a window may ask for, up to triple density.
-        for (int lato : {16, 24, 32, 48, 64, 96, 128}) {
-            QPixmap immagine(lato, lato);
-            immagine.fill(Qt::transparent);
-            QPainter pittore(&immagine);
-            pittore.setRenderHint(QPainter::Antialiasing);
-            disegno.render(&pittore);
-            pittore.end();
-            risultato.addPixmap(immagine);
-        }
-    }
-    giaFatte.insert(nome, risultato);
-    return risultato;
+    return QIcon(new MotoreSvg(QStringLiteral(":/immagini/%1.svg").arg(nome)));
 }
 
 void preparaStile()
