@@ -24,7 +24,7 @@ FinestraDueScelte::FinestraDueScelte(Applicazione& applicazione, const ConfigDue
     testo->setAccessibleName(QStringLiteral("Parola"));
 
     auto creaBottone = [&](const char* nome, const char* didascalia, int sinistra, int numero) {
-        auto* bottone = new QPushButton(QString::fromUtf8(didascalia), sfondo());
+        auto* bottone = new BottoneACapo(QString::fromUtf8(didascalia), sfondo());
         bottone->setObjectName(QString::fromLatin1(nome));
         bottone->setGeometry(rettangolo(sinistra, 2520, config.larghezza, 855));
         bottone->setFont(carattere(config.puntiRisposta));
