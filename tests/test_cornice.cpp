@@ -53,10 +53,7 @@ private slots:
     void formaNumero();
     void avvio_data();
     void avvio();
-    void avvioConGuasto();
-    void contaEMostra();
     void suonoSoloConSi();
-    void azzera();
     void attesaDiAvanti();
     void proseguimentoAutomatico();
 };
@@ -107,41 +104,6 @@ void TestCornice::avvio()
     QCOMPARE(c.avantiVisibile(), attendi);
 }
 
-void TestCornice::avvioConGuasto()
-{
-    Banco b;
-    b.esercizio.guasto = ErroreElenco{QStringLiteral("x.txt"), 2, QStringLiteral("guasto")};
-    const auto errore = b.esercizio.avvia();
-    QVERIFY(errore);
-    QCOMPARE(errore->file, QStringLiteral("x.txt"));
-    QCOMPARE(b.esercizio.presentati, 0);
-    QVERIFY(!b.esercizio.avviato());
-}
-
-void TestCornice::contaEMostra()
-{
-    Banco b;
-    b.stato.attendiBottone = false;
-    b.esercizio.avvia();
-    const Cornice& c = b.esercizio.cornice();
-    QVERIFY(c.sfondo() != Colori::Nero);
-
-    b.esercizio.sbagliato();
-    QCOMPARE(c.faccia(), Faccia::Triste);
-    QCOMPARE(b.stato.contaErrati, qint16(1));
-    QCOMPARE(c.testoErrati(), QStringLiteral(" 1"));
-    QCOMPARE(c.sfondo(), Colori::Nero);
-    QCOMPARE(b.esercizio.presentati, 1);   // the same item stays
-
-    for (int i = 0; i < 3; ++i)
-        b.esercizio.giusto();
-    QCOMPARE(c.faccia(), Faccia::Ride);
-    QCOMPARE(c.testoEsatti(), QStringLiteral(" 3"));
-    QCOMPARE(b.stato.contaEsatti, qint16(3));
-    QVERIFY(c.sfondo() != Colori::Nero);   // the next item brought a colour back
-    QCOMPARE(c.testoErrati(), QStringLiteral(" 1"));
-}
-
 void TestCornice::suonoSoloConSi()
 {
     Banco b;
@@ -161,26 +123,6 @@ void TestCornice::suonoSoloConSi()
     QCOMPARE(b.casuale.usati(), usati + 1);
     QCOMPARE(b.stato.contaEsatti, qint16(2));
     QCOMPARE(b.stato.contaErrati, qint16(2));
-}
-
-void TestCornice::azzera()
-{
-    Banco b;
-    b.stato.attendiBottone = true;
-    b.esercizio.avvia();
-    b.esercizio.sbagliato();
-    b.esercizio.giusto();
-    Cornice& c = b.esercizio.cornice();
-    c.azzera();
-    QCOMPARE(c.testoEsatti(), QStringLiteral("0"));
-    QCOMPARE(c.testoErrati(), QStringLiteral("0"));
-    QCOMPARE(b.stato.contaEsatti, qint16(0));
-    QCOMPARE(b.stato.contaErrati, qint16(0));
-    QVERIFY(c.avantiAbilitato());            // the waiting state is kept
-    QCOMPARE(c.faccia(), Faccia::Ride);
-    b.esercizio.avanti();
-    b.esercizio.giusto();
-    QCOMPARE(c.testoEsatti(), QStringLiteral(" 1"));
 }
 
 void TestCornice::attesaDiAvanti()

@@ -40,9 +40,6 @@ private slots:
     void giudizio_data();
     void giudizio();
     void bloccoESblocco();
-    void proseguimentoAutomatico();
-    void elencoCorto();
-    void coppieLascianoQuanti3e4();
     void guasti_data();
     void guasti();
 };
@@ -165,52 +162,6 @@ void TestDueScelte::bloccoESblocco()
     b.logica->premi(2);
     QCOMPARE(b.logica->coloreBottone(2), std::optional<ColoreVb>(Colori::Rosso));
     QCOMPARE(b.logica->coloreBottone(1), std::optional<ColoreVb>(Colori::GrigioChiaro));
-}
-
-void TestDueScelte::proseguimentoAutomatico()
-{
-    Banco b(10, false);
-    b.casuale.aggiungi({0.0f, per(1, 2), 0.0f});
-    QVERIFY(!b.logica->avvia());
-    b.casuale.aggiungi({0.0f, per(5, 18), per(2, 2), 0.0f});
-    b.logica->premi(1);
-    QCOMPARE(b.logica->testo(), QStringLiteral("CITTÀ"));
-    QVERIFY(b.logica->bottoniAbilitati());
-    QVERIFY(!b.logica->coloreBottone(1));
-    QVERIFY(!b.logica->cornice().avantiVisibile());
-}
-
-void TestDueScelte::elencoCorto()
-{
-    // One word in list 1 against a hundred in list 2: still half of the items.
-    Banco b(9, false);
-    b.cartella.scrivi(QStringLiteral("astratti.txt"), paroleNumerate(QStringLiteral("idea"), 100));
-    b.cartella.scrivi(QStringLiteral("concreti.txt"), QStringLiteral("sasso\n"));
-    CasualeOrologio orologio(7u);
-    Contesto contesto{b.stato, orologio, b.suoni, b.lettore};
-    LogicaDueScelte logica(contesto, *configDueScelte(9));
-    QVERIFY(!logica.avvia());
-    int sasso = 0;
-    for (int i = 0; i < 4000; ++i) {
-        sasso += logica.testo() == QStringLiteral("sasso");
-        logica.premi(b.stato.elencoScelto);
-    }
-    QVERIFY2(sasso > 1850 && sasso < 2150, qPrintable(QString::number(sasso)));
-    QCOMPARE(b.stato.contaErrati, qint16(0));
-}
-
-void TestDueScelte::coppieLascianoQuanti3e4()
-{
-    Banco b(4);
-    b.stato.quanti[2] = 7;
-    b.stato.quanti[3] = 9;
-    QVERIFY(!b.logica->avvia());
-    QCOMPARE(b.stato.quanti[0], qint16(2));
-    QCOMPARE(b.stato.quanti[1], qint16(1));
-    QCOMPARE(b.stato.quanti[2], qint16(7));
-    QCOMPARE(b.stato.quanti[3], qint16(9));
-    QCOMPARE(b.stato.voce(3, 1), QStringLiteral("regina"));
-    QCOMPARE(b.stato.voce(4, 1), QStringLiteral("porta"));
 }
 
 void TestDueScelte::guasti_data()

@@ -13,9 +13,7 @@ using namespace Interfaccia;
 FormAvvio::FormAvvio(Applicazione& applicazione)
     : QWidget(nullptr)
 {
-    setObjectName(QStringLiteral("FormAvvio"));
-    setWindowTitle(QString());
-    setFixedSize(pixel(10530), pixel(9075));
+    preparaFinestra(this, QStringLiteral("FormAvvio"), 10530, 9075);
     const QIcon figura = icona(QStringLiteral("titolo"));
     setWindowIcon(figura);
 
@@ -40,7 +38,7 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     avvio->setIcon(figura);
     avvio->setIconSize(QSize(32, 32));
     avvio->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    avvio->setFont(carattereDiSistema(18));
+    avvio->setFont(carattere(18));   // Arial: MS Sans Serif is missing on most systems
     avvio->setGeometry(rettangolo(2940, 4935, 4110, 1275));
     avvio->setFocus();
     connect(avvio, &QToolButton::clicked, this, [this, &applicazione] { applicazione.mostraMenu(this); });

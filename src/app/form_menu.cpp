@@ -13,9 +13,7 @@ using namespace Interfaccia;
 FormMenu::FormMenu(Applicazione& applicazione)
     : QWidget(nullptr)
 {
-    setObjectName(QStringLiteral("FormMenu"));
-    setWindowTitle(QString());
-    setFixedSize(pixel(9975), pixel(7680));
+    preparaFinestra(this, QStringLiteral("FormMenu"), 9975, 7680);
 
     auto creaBottone = [this](const char* nome, const QString& didascalia, int sinistra, int alto,
                               double punti) {

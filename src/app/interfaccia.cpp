@@ -88,9 +88,11 @@ QFont carattere(double punti, bool grassetto)
     return font;
 }
 
-QFont carattereDiSistema(double punti, bool grassetto)
+void preparaFinestra(QWidget* finestra, const QString& nome, int larghezza, int altezza)
 {
-    return carattere(punti, grassetto);
+    finestra->setObjectName(nome);
+    finestra->setWindowTitle(QString());
+    finestra->setFixedSize(pixel(larghezza), pixel(altezza));
 }
 
 QColor colore(ColoreVb valore)

@@ -23,10 +23,12 @@ QRect rettangolo(int sinistra, int alto, int larghezza, int altezza);
 // A font of the windows: Arial (Liberation Sans where Arial is missing).
 QFont carattere(double punti, bool grassetto = true);
 
-// The same for text set in MS Sans Serif, which is drawn with Arial here.
-QFont carattereDiSistema(double punti, bool grassetto = true);
 
 QColor colore(ColoreVb valore);
+
+// A top-level window of the program: its name, no title text and a fixed
+// client area given in twips.
+void preparaFinestra(QWidget* finestra, const QString& nome, int larghezza, int altezza);
 
 // Paints a widget's background, the way a window's background colour works:
 // transparent labels show it behind their text.

@@ -34,8 +34,7 @@ FinestraEsercizio::FinestraEsercizio(Applicazione& app, int form, std::unique_pt
     setWindowTitle(QString());
     setWindowIcon(icona(QStringLiteral("sorriso")));
     sfondo_ = new QWidget(this);
-    sfondo_->setObjectName(QStringLiteral("sfondo"));
-    sfondo_->setFixedSize(pixel(10305), pixel(7695));
+    preparaFinestra(sfondo_, QStringLiteral("sfondo"), 10305, 7695);   // the client area
     setCentralWidget(sfondo_);
     creaMenu();
     creaControlli();

@@ -125,14 +125,10 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
             return nessunaParola(file1);
         if (falsi.isEmpty())
             return nessunaParola(file2);
-        const qint16 quanti3 = stato.quanti[2];
-        const qint16 quanti4 = stato.quanti[3];
         stato.riempi(1, colonna(veri, 1));
-        stato.riempi(3, colonna(veri, 2));
         stato.riempi(2, colonna(falsi, 1));
-        stato.riempi(4, colonna(falsi, 2));
-        stato.quanti[2] = quanti3;
-        stato.quanti[3] = quanti4;
+        stato.elenco[2] = colonna(veri, 2);   // Quanti3 and Quanti4 are left as they are
+        stato.elenco[3] = colonna(falsi, 2);
         return std::nullopt;
     }
 
