@@ -6,6 +6,8 @@
 #include "app/dialoghi.h"
 #include "app/interfaccia.h"
 #include "app/stato.h"
+#include "drills/choice/due_scelte.h"
+#include "drills/choice/finestra_due_scelte.h"
 #include "supporto.h"
 
 #include <QAccessible>
@@ -163,6 +165,8 @@ private slots:
     void esciDalProgramma();
     void elencoGuasto();
     void accessibilita();
+    void avvioAllAttivazione_data();
+    void avvioAllAttivazione();
 
 private:
     QWidget* apriMenu();
@@ -514,6 +518,42 @@ void TestFinestre::accessibilita()
     QVERIFY(stato(controllo(f, QStringLiteral("BottoneAvanti"))).disabled);
     const QRect posto = QAccessible::queryAccessibleInterface(controllo(f, QStringLiteral("Bottone2")))->rect();
     QCOMPARE(posto.size(), controllo(f, QStringLiteral("Bottone2"))->size());
+}
+
+void TestFinestre::avvioAllAttivazione_data()
+{
+    QTest::addColumn<bool>("guasto");
+    QTest::newRow("starts once shown") << false;
+    QTest::newRow("bad list back to the menu") << true;
+}
+
+void TestFinestre::avvioAllAttivazione()
+{
+    // A window that starts up when it becomes active (Form8 here) loads its
+    // lists only once it is on screen.
+    QFETCH(bool, guasto);
+    static const ConfigDueScelte config{8, "uno", "due", ModoDueScelte::Parole, {"concreti.txt", nullptr},
+                                        {"astratti.txt", nullptr}, 360, 3960, 2535, 24};
+    if (guasto)
+        cartella->togli(QStringLiteral("astratti.txt"));
+    clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
+    auto* f = new FinestraDueScelte(*applicazione, config);
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    QVERIFY(!f->esercizio().avviato());
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("Text1"));
+    if (guasto)
+        risponditore.rispondi(QStringLiteral("OK"));
+    f->show();
+    finestra(QStringLiteral("FormMenu"))->close();
+    if (guasto) {
+        QTRY_VERIFY(risponditore.risposto);
+        QVERIFY(risponditore.testo.contains(QStringLiteral("astratti.txt")));
+        QTRY_COMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
+    } else {
+        QTRY_VERIFY(f->esercizio().avviato());
+        QVERIFY(QStringList({"tavolo", "sedia", "gioia"}).contains(testoDi(f, QStringLiteral("Text1"))));
+        QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
+    }
 }
 
 QTEST_MAIN(TestFinestre)
