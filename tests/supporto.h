@@ -48,9 +48,7 @@ inline float per(int k, int n)
 class RegistratoreSuoni final : public RiproduttoreSuoni {
 public:
     QList<Suono> suonati;
-    int preparazioni = 0;
     void riproduci(Suono suono) override { suonati.append(suono); }
-    void prepara() override { ++preparazioni; }
 };
 
 // A program folder of its own with a "testi" folder for word lists.

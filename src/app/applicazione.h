@@ -42,7 +42,6 @@ public:
     // "Esci" of the menu: asks, and on "Sì" ends the program.
     void esciProgramma(QWidget* menu);
 
-    QWidget* finestraCorrente() const { return corrente; }
 
 private:
     void sostituisci(QWidget* nuova, QWidget* precedente);

@@ -39,8 +39,6 @@ class LettoreElenchi {
 public:
     explicit LettoreElenchi(QString cartellaTesti);
 
-    const QString& cartella() const { return cartellaTesti; }
-
     // The path of a file of the folder, matched without regard to case;
     // empty when there is none.
     QString trovaFile(const QString& nome) const;

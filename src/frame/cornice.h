@@ -28,7 +28,6 @@ public:
 
     // CaricaColori: a new palette colour for the window.
     void caricaColori();
-    void annerisci();
 
     void impostaSuono(bool attivo);
     void abilitaAvanti(bool abilitato);
@@ -45,6 +44,8 @@ public:
     bool suonoAttivo() const { return suono_; }
 
 private:
+    void annerisci();
+
     Contesto& contesto;
     bool avantiVisibile_ = false;
     bool avantiAbilitato_ = false;

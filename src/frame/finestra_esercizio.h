@@ -27,7 +27,6 @@ public:
     // nothing is shown.
     std::optional<ErroreElenco> avvia();
 
-    const DisposizioneCornice& disposizione() const { return disposizione_; }
     Esercizio& esercizio() { return *logica; }
 
 protected:

@@ -71,11 +71,6 @@ qsizetype senzaAlterati(const Tabella& tabella)
 
 } // namespace
 
-const std::array<ConfigDueScelte, 6>& configurazioniDueScelte()
-{
-    return configurazioni;
-}
-
 const ConfigDueScelte* configDueScelte(int form)
 {
     for (const auto& config : configurazioni) {

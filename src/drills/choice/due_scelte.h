@@ -29,8 +29,8 @@ struct ConfigDueScelte {
     double puntiRisposta;
 };
 
-// The six windows: Form1, Form4, Form5, Form9, Form10, Form15.
-const std::array<ConfigDueScelte, 6>& configurazioniDueScelte();
+// The configuration of one of the six windows (Form1, Form4, Form5, Form9,
+// Form10, Form15); null for any other.
 const ConfigDueScelte* configDueScelte(int form);
 
 // A noun (or a pair) is shown; the pupil says which of two classes it belongs
