@@ -11,6 +11,7 @@ class TestElenchi : public QObject {
 private slots:
     void campi_data();
     void campi();
+    void virgoletteNonChiuse_data();
     void virgoletteNonChiuse();
     void decodifica_data();
     void decodifica();
@@ -20,6 +21,8 @@ private slots:
     void limiteElenco();
     void record_data();
     void record();
+    void righeDeiRecord_data();
+    void righeDeiRecord();
     void limiteRecord();
     void nienteDiScrittoSeSbaglia();
     void messaggio();
@@ -52,6 +55,15 @@ void TestElenchi::campi_data()
     QTest::newRow("empty file") << "" << QStringList{} << QList<int>{};
     QTest::newRow("accents kept, case kept") << "Città,perché" << QStringList{"Città", "perché"}
                                              << QList<int>{1, 1};
+    QTest::newRow("quoted over a line end") << "\"uno\ndue\",tre\nquattro"
+                                            << QStringList{"uno\ndue", "tre", "quattro"} << QList<int>{1, 2, 3};
+    QTest::newRow("quoted over CR LF and blank lines") << "\"a\r\n\r\nb\"\r\nc"
+                                                       << QStringList{"a\r\n\r\nb", "c"} << QList<int>{1, 4};
+    QTest::newRow("quoted field on a later line") << "x\n  \"y\nz\"" << QStringList{"x", "y\nz"}
+                                                  << QList<int>{1, 2};
+    QTest::newRow("after the closing quote, ignored") << "\"a\" b,c" << QStringList{"a", "c"}
+                                                      << QList<int>{1, 1};
+    QTest::newRow("quoted, then the line ends") << "\"a\" b\nc" << QStringList{"a", "c"} << QList<int>{1, 2};
 }
 
 void TestElenchi::campi()
@@ -71,14 +83,26 @@ void TestElenchi::campi()
     QCOMPARE(numeri, righe);
 }
 
+void TestElenchi::virgoletteNonChiuse_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("riga");
+    QTest::newRow("never closed") << "a\nb\n\"c,d\ne\n" << 3;
+    QTest::newRow("after a quoted field over two lines") << "\"a\nb\",\"c\n" << 2;
+    QTest::newRow("the last character") << "casa,\"" << 1;
+}
+
 void TestElenchi::virgoletteNonChiuse()
 {
+    // A double quote never closed is told at the line where it opened.
+    QFETCH(QString, testo);
+    QFETCH(int, riga);
     QList<Campo> campi{{QStringLiteral("resta"), 1}};
-    const auto errore = LettoreElenchi::dividiCampi(QStringLiteral("a\nb\n\"c,d\ne\"\n"),
-                                                    QStringLiteral("prova.txt"), campi);
+    const auto errore = LettoreElenchi::dividiCampi(testo, QStringLiteral("prova.txt"), campi);
     QVERIFY(errore);
-    QCOMPARE(errore->riga, 3);
+    QCOMPARE(errore->riga, riga);
     QCOMPARE(errore->file, QStringLiteral("prova.txt"));
+    QVERIFY(errore->guasto.contains(QStringLiteral("virgolette")));
     QCOMPARE(campi.size(), 1);   // untouched
 }
 
@@ -208,6 +232,39 @@ void TestElenchi::record()
         uniti.append(r.join(u'|'));
     }
     QCOMPARE(uniti, record);
+}
+
+void TestElenchi::righeDeiRecord_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("campi");
+    QTest::addColumn<QList<int>>("inizi");   // the line each record begins on
+    QTest::addColumn<int>("rigaGuasto");     // 0: loads
+
+    QTest::newRow("records across lines") << "re\nregina,gallo\ngallina\n" << 2 << QList<int>{1, 2} << 0;
+    QTest::newRow("a quoted field over lines") << "\"re\nx\",regina\ngallo,gallina" << 2 << QList<int>{1, 3}
+                                               << 0;
+    QTest::newRow("blank lines between records") << "a,b\n\n\nc,d" << 2 << QList<int>{1, 4} << 0;
+    QTest::newRow("cut short on the line of the last one") << "a,b,c\n" << 2 << QList<int>{} << 1;
+    QTest::newRow("cut short after a quoted field") << "casa,\"casetta\n\",,,\nnaso,nasino\n" << 5
+                                                    << QList<int>{} << 3;
+}
+
+void TestElenchi::righeDeiRecord()
+{
+    QFETCH(QString, testo);
+    QFETCH(int, campi);
+    QFETCH(QList<int>, inizi);
+    QFETCH(int, rigaGuasto);
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("r.txt"), testo);
+    const LettoreElenchi lettore(cartella.testi());
+    Tabella tabella;
+    QList<int> righe;
+    const auto errore = lettore.caricaRecord(QStringLiteral("r.txt"), campi, 100, tabella, &righe);
+    QCOMPARE(errore ? errore->riga : 0, rigaGuasto);
+    if (!errore)
+        QCOMPARE(righe, inizi);
 }
 
 void TestElenchi::limiteRecord()

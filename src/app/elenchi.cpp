@@ -52,38 +52,113 @@ bool vuoto(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// Appends the fields of one line; false when a double quote is not closed on it.
-bool dividiRiga(QStringView riga, int numero, QList<Campo>& campi)
+bool fineRiga(QChar c)
 {
-    qsizetype inizioContenuto = 0;
-    while (inizioContenuto < riga.size() && riga[inizioContenuto].isSpace())
-        ++inizioContenuto;
-    if (inizioContenuto == riga.size())
-        return true;   // a blank line gives no field
-
-    qsizetype pos = 0;
-    for (;;) {
-        while (pos < riga.size() && vuoto(riga[pos]))
-            ++pos;
-        qsizetype virgola;
-        if (pos < riga.size() && riga[pos] == u'"') {
-            const qsizetype chiusa = riga.indexOf(u'"', pos + 1);
-            if (chiusa < 0)
-                return false;
-            campi.append({riga.mid(pos + 1, chiusa - pos - 1).toString(), numero});
-            virgola = riga.indexOf(u',', chiusa + 1);   // anything after the quote is ignored
-        } else {
-            virgola = riga.indexOf(u',', pos);
-            qsizetype fine = virgola < 0 ? riga.size() : virgola;
-            while (fine > pos && vuoto(riga[fine - 1]))
-                --fine;
-            campi.append({riga.mid(pos, fine - pos).toString(), numero});
-        }
-        if (virgola < 0)
-            return true;
-        pos = virgola + 1;   // a comma at the end of a line leaves one empty field
-    }
+    return c == u'\r' || c == u'\n';
 }
+
+// Splits a decoded text into fields, keeping for each the line it begins on.
+class Divisore {
+public:
+    explicit Divisore(QStringView testo)
+        : testo(testo)
+    {
+    }
+
+    // False when a double quote is never closed; `rigaAperta` then tells where it opened.
+    bool dividi(QList<Campo>& campi)
+    {
+        while (pos < testo.size()) {
+            if (rigaVuota()) {
+                saltaFineRiga();
+                continue;
+            }
+            if (!dividiRiga(campi))
+                return false;
+        }
+        return true;
+    }
+
+    int rigaAperta = 0;
+
+private:
+    // Only blanks up to the end of the line (or of the text): the line gives no field.
+    bool rigaVuota() const
+    {
+        for (qsizetype i = pos; i < testo.size() && !fineRiga(testo[i]); ++i) {
+            if (!testo[i].isSpace())
+                return false;
+        }
+        return true;
+    }
+
+    // Past the line end at `pos` (CR LF, LF or CR), or to the end of the text.
+    void saltaFineRiga()
+    {
+        while (pos < testo.size() && !fineRiga(testo[pos]))
+            ++pos;
+        if (pos >= testo.size())
+            return;
+        if (testo[pos] == u'\r' && pos + 1 < testo.size() && testo[pos + 1] == u'\n')
+            ++pos;
+        ++pos;
+        ++riga;
+    }
+
+    // The fields from `pos` to the end of the line where the last one ends.
+    bool dividiRiga(QList<Campo>& campi)
+    {
+        for (;;) {
+            while (pos < testo.size() && vuoto(testo[pos]))
+                ++pos;
+            const int inizio = riga;
+            if (pos < testo.size() && testo[pos] == u'"') {
+                // Runs to the next double quote, line ends included.
+                const qsizetype chiusa = testo.indexOf(u'"', pos + 1);
+                if (chiusa < 0) {
+                    rigaAperta = inizio;
+                    return false;
+                }
+                const QStringView valore = testo.mid(pos + 1, chiusa - pos - 1);
+                riga += righeIn(valore);
+                campi.append({valore.toString(), inizio});
+                pos = chiusa + 1;
+                // Anything after the closing quote, up to the next comma, is ignored.
+                while (pos < testo.size() && testo[pos] != u',' && !fineRiga(testo[pos]))
+                    ++pos;
+            } else {
+                const qsizetype da = pos;
+                while (pos < testo.size() && testo[pos] != u',' && !fineRiga(testo[pos]))
+                    ++pos;
+                qsizetype a = pos;
+                while (a > da && vuoto(testo[a - 1]))
+                    --a;
+                campi.append({testo.mid(da, a - da).toString(), inizio});
+            }
+            if (pos < testo.size() && testo[pos] == u',') {
+                ++pos;   // a comma at the end of a line leaves one empty field
+                continue;
+            }
+            saltaFineRiga();
+            return true;
+        }
+    }
+
+    // The line ends inside a quoted field: CR LF counts once.
+    static int righeIn(QStringView valore)
+    {
+        int righe = 0;
+        for (qsizetype i = 0; i < valore.size(); ++i) {
+            if (valore[i] == u'\n' || (valore[i] == u'\r' && (i + 1 == valore.size() || valore[i + 1] != u'\n')))
+                ++righe;
+        }
+        return righe;
+    }
+
+    QStringView testo;
+    qsizetype pos = 0;
+    int riga = 1;
+};
 
 } // namespace
 
@@ -91,21 +166,10 @@ std::optional<ErroreElenco> LettoreElenchi::dividiCampi(const QString& testo, co
                                                         QList<Campo>& campi)
 {
     QList<Campo> letti;
-    int numero = 0;
-    qsizetype inizio = 0;
-    const QStringView tutto(testo);
-    while (inizio < tutto.size()) {
-        qsizetype fine = inizio;
-        while (fine < tutto.size() && tutto[fine] != u'\r' && tutto[fine] != u'\n')
-            ++fine;
-        ++numero;
-        if (!dividiRiga(tutto.mid(inizio, fine - inizio), numero, letti)) {
-            return ErroreElenco{nome, numero,
-                                QStringLiteral("le virgolette aperte non sono chiuse sulla stessa riga.")};
-        }
-        if (fine < tutto.size() && tutto[fine] == u'\r' && fine + 1 < tutto.size() && tutto[fine + 1] == u'\n')
-            ++fine;
-        inizio = fine + 1;
+    Divisore divisore(testo);
+    if (!divisore.dividi(letti)) {
+        return ErroreElenco{nome, divisore.rigaAperta,
+                            QStringLiteral("le virgolette aperte su questa riga non si chiudono più.")};
     }
     campi = std::move(letti);
     return std::nullopt;

@@ -29,7 +29,8 @@ using Tabella = QList<QStringList>;
 // A file is a sequence of fields separated by commas and line ends (CR LF, LF
 // or CR). Blanks before a field are skipped and blanks after an unquoted field
 // are trimmed. A field that begins with a double quote runs to the next double
-// quote on the same line and may hold commas. A blank line gives no field. A
+// quote, commas and line ends included; the quotes are not part of it. A
+// line of blanks gives no field. A
 // file that is valid UTF-8 is read as UTF-8, any other as Windows-1252. File
 // names are matched without regard to letter case.
 //
