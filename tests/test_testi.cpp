@@ -3,6 +3,7 @@
 
 #include "app/elenchi.h"
 
+#include <QDir>
 #include <QSet>
 #include <QTest>
 
@@ -43,6 +44,8 @@ private slots:
     void nessunaParolaInDueElenchi_data();
     void nessunaParolaInDueElenchi();
     void ogniAlteratoHaUnaForma();
+    void nessunaParolaInadatta_data();
+    void nessunaParolaInadatta();
 };
 
 void TestTesti::formaDeiRecord_data()
@@ -130,6 +133,29 @@ void TestTesti::ogniAlteratoHaUnaForma()
     }
     for (const QStringList& coppia : std::as_const(falsi))
         QVERIFY2(!forme.contains(coppia[1]), qPrintable(coppia.join(u',')));
+}
+
+void TestTesti::nessunaParolaInadatta_data()
+{
+    // Words a review of the lists found unfit for children of seven to ten:
+    // insults, slang of crime, or words a pupil would mistake.
+    QTest::addColumn<QString>("parola");
+    for (const char* parola : {"donnaccia", "pretaccio", "vecchiaccio", "cagna", "pizzo"})
+        QTest::newRow(parola) << QString::fromUtf8(parola);
+}
+
+void TestTesti::nessunaParolaInadatta()
+{
+    QFETCH(QString, parola);
+    const QStringList file = QDir(QStringLiteral(LUMERI_TESTI)).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    QVERIFY(file.size() >= 12);
+    for (const QString& nome : file) {
+        QList<Campo> campi;
+        QVERIFY(!lettore().leggiCampi(nome, campi));
+        for (const Campo& campo : std::as_const(campi))
+            QVERIFY2(campo.testo.compare(parola, Qt::CaseInsensitive) != 0,
+                     qPrintable(QStringLiteral("%1, riga %2").arg(nome).arg(campo.riga)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTesti)
