@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test the program.
+# Installs the Debian packages needed to build and run the program; with the
+# argument "prova", also those the tests need (an X server for the test that
+# reads what the window manager is told).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -8,6 +10,9 @@ pacchetti=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     fonts-liberation
 )
+if [ "${1:-}" = prova ]; then
+    pacchetti+=(xvfb xauth x11-utils)
+fi
 
 mancanti=()
 for p in "${pacchetti[@]}"; do

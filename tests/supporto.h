@@ -4,13 +4,16 @@
 
 #include "app/casuale.h"
 #include "app/suoni.h"
+#include "frame/vista.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <utility>
 
 // A random sequence that gives the scripted values in order, then `riserva`.
 // It counts the draws, so a test can check how many values a step used.
@@ -49,6 +52,29 @@ class RegistratoreSuoni final : public RiproduttoreSuoni {
 public:
     QList<Suono> suonati;
     void riproduci(Suono suono) override { suonati.append(suono); }
+};
+
+// A view that writes down, in order, every step the logic tells it:
+// "aggiorna", "informa:<text>", "chiedi:<question>", "menu", "svuota", "fuoco".
+// Questions get the answers of `risposte` in turn, then "No".
+class VistaRegistrata final : public Vista {
+public:
+    QStringList passi;
+    QList<bool> risposte;
+
+    // The steps since the last call, and a fresh start.
+    QStringList prendi() { return std::exchange(passi, {}); }
+
+    void aggiorna() override { passi.append(QStringLiteral("aggiorna")); }
+    void informa(const QString& testo) override { passi.append(QStringLiteral("informa:") + testo); }
+    bool chiedi(const QString& domanda) override
+    {
+        passi.append(QStringLiteral("chiedi:") + domanda);
+        return !risposte.isEmpty() && risposte.takeFirst();
+    }
+    void tornaAlMenu() override { passi.append(QStringLiteral("menu")); }
+    void svuotaRisposta() override { passi.append(QStringLiteral("svuota")); }
+    void fuocoRisposta() override { passi.append(QStringLiteral("fuoco")); }
 };
 
 // A program folder of its own with a "testi" folder for word lists.

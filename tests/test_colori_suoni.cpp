@@ -19,6 +19,8 @@ private slots:
     void regolaDiEstrazione_data();
     void regolaDiEstrazione();
     void sequenzaDellOrologio();
+    void tavolozza_data();
+    void tavolozza();
     void distribuzioneDeiColori();
     void suoni();
     void contatoriAiLimiti_data();
@@ -66,6 +68,42 @@ void TestColoriSuoni::sequenzaDellOrologio()
     QCOMPARE(conta[0], 0);
     for (int k = 1; k <= 5; ++k)
         QVERIFY2(conta[k] > 11000 && conta[k] < 13000, qPrintable(QString::number(conta[k])));
+}
+
+void TestColoriSuoni::tavolozza_data()
+{
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<uint>("valore");   // &H00BBGGRR
+    QTest::addColumn<QList<int>>("rgb");
+    const struct {
+        uint valore;
+        int r, g, b;
+    } righe[] = {
+        {0x00C0C0FF, 255, 192, 192}, {0x008080FF, 255, 128, 128}, {0x000000FF, 255, 0, 0},
+        {0x0080C0FF, 255, 192, 128}, {0x000080FF, 255, 128, 0},   {0x00C0FFFF, 255, 255, 192},
+        {0x0000FFFF, 255, 255, 0},   {0x000040C0, 192, 64, 0},    {0x0080FF80, 128, 255, 128},
+        {0x0000C000, 0, 192, 0},     {0x00FFFFC0, 192, 255, 255}, {0x00FFFF00, 0, 255, 255},
+        {0x00FFC0C0, 192, 192, 255}, {0x00FFC0FF, 255, 192, 255}, {0x00FFC0FF, 255, 192, 255},
+        {0x00E0E0E0, 224, 224, 224}, {0x00FF0000, 0, 0, 255},     {0x00FF00FF, 255, 0, 255},
+    };
+    int indice = 1;
+    for (const auto& riga : righe) {
+        QTest::addRow("%d", indice) << indice << riga.valore << QList<int>{riga.r, riga.g, riga.b};
+        ++indice;
+    }
+}
+
+void TestColoriSuoni::tavolozza()
+{
+    // Entry k of the palette, and the colour CaricaColori paints when its draw gives k.
+    QFETCH(int, indice);
+    QFETCH(uint, valore);
+    QFETCH(QList<int>, rgb);
+    QCOMPARE(Colori::tavolozza()[static_cast<std::size_t>(indice)], ColoreVb(valore));
+    CasualeCopione casuale({per(indice, 18)});
+    const ColoreVb disegnato = Colori::estrai(casuale);
+    QCOMPARE(disegnato, ColoreVb(valore));
+    QCOMPARE((QList<int>{Colori::rosso(disegnato), Colori::verde(disegnato), Colori::blu(disegnato)}), rgb);
 }
 
 void TestColoriSuoni::distribuzioneDeiColori()

@@ -42,6 +42,8 @@ private slots:
     void bloccoESblocco();
     void guasti_data();
     void guasti();
+    void limitiDelleTabelle_data();
+    void limitiDelleTabelle();
 };
 
 void TestDueScelte::estrazioni_data()
@@ -202,6 +204,58 @@ void TestDueScelte::guasti()
     QCOMPARE(b.logica->testo(), QStringLiteral("Text1"));
     b.logica->premi(1);
     QCOMPARE(b.stato.contaErrati + b.stato.contaEsatti, 0);
+}
+
+void TestDueScelte::limitiDelleTabelle_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("campi");
+    QTest::addColumn<int>("limite");
+    QTest::addColumn<bool>("oltre");
+    const struct {
+        int form;
+        const char* file;
+        int campi;
+        int limite;
+    } tabelle[] = {
+        {4, "MaschileFemminile.txt", 2, 500},
+        {4, "falsi maschili.txt", 2, 500},
+        {15, "alterati.txt", 5, 100},
+        {15, "falsialterati.txt", 2, 100},
+    };
+    for (const auto& t : tabelle) {
+        QTest::addRow("%s %d records", t.file, t.limite) << t.form << t.file << t.campi << t.limite << false;
+        QTest::addRow("%s %d records", t.file, t.limite + 1) << t.form << t.file << t.campi << t.limite << true;
+    }
+}
+
+void TestDueScelte::limitiDelleTabelle()
+{
+    QFETCH(int, form);
+    QFETCH(QString, file);
+    QFETCH(int, campi);
+    QFETCH(int, limite);
+    QFETCH(bool, oltre);
+    Banco b(form);
+    QString testo;
+    for (int r = 1; r <= limite + (oltre ? 1 : 0); ++r) {
+        QStringList record;
+        for (int c = 1; c <= campi; ++c)
+            record.append(QStringLiteral("w%1c%2").arg(r).arg(c));
+        testo += record.join(u',') + u'\n';
+    }
+    b.cartella.scrivi(file, testo);
+    const auto errore = b.logica->avvia();
+    if (!oltre) {
+        QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
+        return;
+    }
+    QVERIFY(errore);
+    QCOMPARE(errore->file, file);
+    QCOMPARE(errore->riga, limite + 1);
+    QVERIFY(errore->guasto.contains(QString::number(limite)));
+    QVERIFY(!b.logica->avviato());
 }
 
 QTEST_GUILESS_MAIN(TestDueScelte)

@@ -1,14 +1,17 @@
 // The windows as a pupil meets them, driven by clicks on the offscreen
 // platform: title screen, menu, the two-choice exercises and the way back.
+// The random sequence is scripted, so every colour and item is known.
 
 #include "app/applicazione.h"
-#include "app/casuale.h"
 #include "app/dialoghi.h"
+#include "app/informazioni.h"
 #include "app/interfaccia.h"
 #include "app/stato.h"
 #include "drills/choice/due_scelte.h"
 #include "drills/choice/finestra_due_scelte.h"
+#include "frame/esercizio.h"
 #include "supporto.h"
+#include "supporto_finestre.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,125 +25,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
 namespace {
 
-// Answers the next message box by clicking the button with the given text,
-// and keeps what the box said.
-class Risponditore : public QObject {
-public:
-    void rispondi(const QString& bottone)
-    {
-        atteso = bottone;
-        tentativi = 0;
-        risposto = false;
-        QTimer::singleShot(0, this, &Risponditore::prova);
-    }
+const QHash<int, QString> bottoniDelMenu = {{1, "Command2"}, {5, "Command3"},  {10, "Command5"},
+                                            {9, "Command6"}, {4, "Command15"}, {15, "Command16"}};
 
-    QString titolo;
-    QString testo;
-    QStringList bottoni;
-    bool risposto = false;
-
-private:
-    void prova()
-    {
-        auto* scatola = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!scatola) {
-            if (++tentativi < 200)
-                QTimer::singleShot(10, this, &Risponditore::prova);
-            return;
-        }
-        titolo = scatola->windowTitle();
-        testo = scatola->text();
-        bottoni.clear();
-        for (QAbstractButton* b : scatola->buttons())
-            bottoni.append(b->text());
-        for (QAbstractButton* b : scatola->buttons()) {
-            if (b->text() == atteso) {
-                risposto = true;
-                QTest::mouseClick(b, Qt::LeftButton);
-                return;
-            }
-        }
-    }
-
-    QString atteso;
-    int tentativi = 0;
-};
-
-QWidget* finestra(const QString& nome)
+QColor dellaTavolozza(int k)
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == nome)
-            return w;
-    }
-    return nullptr;
+    return Interfaccia::colore(Colori::tavolozza()[static_cast<std::size_t>(k)]);
 }
 
-QStringList finestreAperte()
+// The colour of a button's face, inside its edge.
+QColor facciaDi(QWidget* w, const QString& nome)
 {
-    QStringList nomi;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            nomi.append(w->objectName());
-    }
-    return nomi;
-}
-
-template <typename T = QWidget>
-T* controllo(QWidget* w, const QString& nome)
-{
-    return w ? w->findChild<T*>(nome) : nullptr;
-}
-
-void clicca(QWidget* w, const QString& nome)
-{
-    QWidget* c = controllo(w, nome);
-    QVERIFY2(c, qPrintable(nome));
-    QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
-}
-
-void cliccaMenu(QWidget* w, const char* nome)
-{
-    auto* principale = qobject_cast<QMainWindow*>(w);
-    QVERIFY(principale);
-    auto* azione = principale->findChild<QAction*>(QString::fromLatin1(nome));
-    QVERIFY2(azione, nome);
-    QMenuBar* barra = principale->menuBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
-}
-
-QColor sfondoDi(QWidget* w)
-{
-    QWidget* sfondo = controllo(w, QStringLiteral("sfondo"));
-    return sfondo ? sfondo->palette().color(QPalette::Window) : QColor();
-}
-
-QString testoDi(QWidget* w, const QString& nome)
-{
-    if (auto* etichetta = controllo<QLabel>(w, nome))
-        return etichetta->text();
-    if (auto* riga = controllo<QLineEdit>(w, nome))
-        return riga->text();
-    return QStringLiteral("<none>");
-}
-
-// The list an item of the test folder was drawn from.
-int listaDi(int form, const QString& testo)
-{
-    static const QHash<int, QStringList> primi = {
-        {1, {"casa", "mela", "case"}},
-        {5, {"casa", "mela", "cane", "libro", "mare"}},
-        {9, {"tavolo", "sedia"}},
-        {10, {"ROMA", "FORLÌ"}},
-        {4, {"re / regina", "gallo / gallina"}},
-        {15, {"casa / casetta", "casa / casupola", "naso / nasone"}},
-    };
-    return primi.value(form).contains(testo) ? 1 : 2;
+    QWidget* bottone = controllo(w, nome);
+    return bottone ? bottone->grab().toImage().pixelColor(4, 4) : QColor();
 }
 
 } // namespace
@@ -154,11 +56,11 @@ private slots:
     void cleanup();
 
     void titoloEMenu();
-    void disposizione();
     void esercizio_data();
     void esercizio();
     void attesaDiAvanti();
     void proseguimentoAutomatico();
+    void opzioneLettaUnaVolta();
     void esciNoEAzzera();
     void suonoNo();
     void informazioni();
@@ -170,14 +72,16 @@ private slots:
 
 private:
     QWidget* apriMenu();
-    QWidget* apriEsercizio(int form);
+    // Opens the exercise with the draws of its first item: colour, list, index...
+    QWidget* apriEsercizio(int form, std::initializer_list<float> estrazioni);
 
     std::unique_ptr<CartellaProva> cartella;
     StatoComune stato;
-    std::unique_ptr<CasualeOrologio> casuale;
+    std::unique_ptr<CasualeCopione> casuale;
     RegistratoreSuoni suoni;
     std::unique_ptr<Applicazione> applicazione;
     Risponditore risponditore;
+    Sorvegliante sorvegliante;
 };
 
 void TestFinestre::initTestCase()
@@ -191,7 +95,8 @@ void TestFinestre::init()
     cartella = std::make_unique<CartellaProva>();
     cartella->scriviElenchiDueScelte();
     stato = StatoComune();
-    casuale = std::make_unique<CasualeOrologio>(2024u);
+    // Draws not scripted give 1: the first colour, list 1, index 1.
+    casuale = std::make_unique<CasualeCopione>(QList<float>{per(7, 18)});
     suoni.suonati.clear();
     applicazione = std::make_unique<Applicazione>(stato, *casuale, suoni, cartella->percorso());
     applicazione->avvia();
@@ -211,14 +116,13 @@ QWidget* TestFinestre::apriMenu()
     return finestra(QStringLiteral("FormMenu"));
 }
 
-QWidget* TestFinestre::apriEsercizio(int form)
+QWidget* TestFinestre::apriEsercizio(int form, std::initializer_list<float> estrazioni)
 {
-    static const QHash<int, QString> bottoni = {{1, "Command2"},  {5, "Command3"},  {10, "Command5"},
-                                                {9, "Command6"},  {4, "Command15"}, {15, "Command16"}};
     QWidget* menu = finestra(QStringLiteral("FormMenu"));
     if (!menu)
         menu = apriMenu();
-    clicca(menu, bottoni.value(form));
+    casuale->aggiungi(estrazioni);
+    clicca(menu, bottoniDelMenu.value(form));
     return finestra(QStringLiteral("Form%1").arg(form));
 }
 
@@ -228,80 +132,56 @@ void TestFinestre::titoloEMenu()
     QVERIFY(titolo);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormAvvio")});
     QVERIFY(stato.attendiBottone);
-    QCOMPARE(testoDi(titolo, QStringLiteral("Label2_0")), QStringLiteral("Catalogare i lumeri"));
-    QCOMPARE(testoDi(titolo, QStringLiteral("Label2_1")), QStringLiteral("Esercitazioni ortografiche"));
-    QCOMPARE(controllo<QToolButton>(titolo, QStringLiteral("BottoneAvvio"))->text(), QStringLiteral("Avvio"));
+    QCOMPARE(titolo->palette().color(QPalette::Window), dellaTavolozza(7));
     QVERIFY(!titolo->windowIcon().isNull());
 
+    casuale->aggiungi({per(14, 18)});
     QWidget* menu = apriMenu();
     QVERIFY(menu);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
+    QCOMPARE(menu->palette().color(QPalette::Window), dellaTavolozza(14));
     QVERIFY(controllo<QRadioButton>(menu, QStringLiteral("Option1_1"))->isChecked());
-    QCOMPARE(controllo<QRadioButton>(menu, QStringLiteral("Option1_0"))->text(),
-             QStringLiteral("prosegue automaticamente  negli esercizi"));
-    const QHash<QString, QString> didascalie = {
-        {"Command1", "Esci"},
-        {"Command7", "volgi al  femminile"},
-        {"Command4", "maschile femminile singolare plurale"},
-        {"Command15", "falsi maschili-femminili"},
-        {"Command11", "derivato da...."},
-    };
-    for (auto it = didascalie.cbegin(); it != didascalie.cend(); ++it)
-        QCOMPARE(controllo<QPushButton>(menu, it.key())->text(), it.value());
-    int abilitati = 0;
-    for (int i = 2; i <= 18; ++i)
-        abilitati += controllo(menu, QStringLiteral("Command%1").arg(i))->isEnabled();
-    QCOMPARE(abilitati, 6);
-    QVERIFY(!controllo(menu, QStringLiteral("Command4"))->isEnabled());
-}
-
-void TestFinestre::disposizione()
-{
-    QCOMPARE(finestra(QStringLiteral("FormAvvio"))->size(), QSize(702, 605));
-    QWidget* menu = apriMenu();
-    QCOMPARE(menu->size(), QSize(665, 512));
-    QCOMPARE(controllo(menu, QStringLiteral("Command16"))->geometry(), QRect(424, 40, 153, 49));
-
-    QWidget* form4 = apriEsercizio(4);
-    QVERIFY(form4);
-    QCOMPARE(controllo(form4, QStringLiteral("sfondo"))->size(), QSize(687, 513));
-    QCOMPARE(controllo(form4, QStringLiteral("Bottone1"))->geometry(), QRect(14, 168, 211, 57));
-    QCOMPARE(controllo(form4, QStringLiteral("Text1"))->geometry(), QRect(8, 16, 457, 97));
-
-    applicazione->mostraMenu(form4);
-    QWidget* form1 = apriEsercizio(1);
-    QCOMPARE(controllo(form1, QStringLiteral("BottoneAvanti"))->geometry(), QRect(400, 248, 111, 65));
-    const auto* barra = static_cast<QMainWindow*>(form1)->menuBar();
-    QStringList voci;
-    for (QAction* a : barra->actions())
-        voci.append(a->text());
-    QCOMPARE(voci, (QStringList{"Azzera conteggio          ", "Suono?          ", "Informazioni          ",
-                                "Esci"}));
+    QVERIFY(!controllo<QRadioButton>(menu, QStringLiteral("Option1_0"))->isChecked());
+    QStringList abilitati;
+    for (int i = 2; i <= 18; ++i) {
+        if (controllo(menu, QStringLiteral("Command%1").arg(i))->isEnabled())
+            abilitati.append(QStringLiteral("Command%1").arg(i));
+    }
+    QCOMPARE(abilitati, (QStringList{"Command2", "Command3", "Command5", "Command6", "Command15", "Command16"}));
 }
 
 void TestFinestre::esercizio_data()
 {
     QTest::addColumn<int>("form");
-    QTest::addColumn<QString>("bottone1");
-    QTest::addColumn<QString>("bottone2");
-    QTest::newRow("Form1") << 1 << "femminile" << "maschile";
-    QTest::newRow("Form4") << 4 << "maschile/femminile veri" << "maschile/femminile falsi";
-    QTest::newRow("Form5") << 5 << "singolare" << "plurale";
-    QTest::newRow("Form9") << 9 << "concreto" << "astratto";
-    QTest::newRow("Form10") << 10 << "proprio" << "comune";
-    QTest::newRow("Form15") << 15 << "alterato vero" << "alterato falso";
+    QTest::addColumn<QList<float>>("estrazioni");   // colour, list, index, column
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("giusto");
+
+    QTest::newRow("Form1") << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2;
+    QTest::newRow("Form4") << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina" << 1;
+    QTest::newRow("Form5") << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2;
+    QTest::newRow("Form9") << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1;
+    QTest::newRow("Form10") << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2;
+    QTest::newRow("Form15") << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
+                            << "casa / casupola" << 1;
 }
 
 void TestFinestre::esercizio()
 {
     QFETCH(int, form);
-    QFETCH(QString, bottone1);
-    QFETCH(QString, bottone2);
-    QWidget* f = apriEsercizio(form);
+    QFETCH(QList<float>, estrazioni);
+    QFETCH(QString, item);
+    QFETCH(int, giusto);
+    QWidget* menu = apriMenu();
+    for (float v : estrazioni)
+        casuale->aggiungi({v});
+    clicca(menu, bottoniDelMenu.value(form));
+    QWidget* f = finestra(QStringLiteral("Form%1").arg(form));
     QVERIFY(f);
+    QCOMPARE(casuale->rimasti(), 0);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form%1").arg(form)});
-    QCOMPARE(controllo<QPushButton>(f, QStringLiteral("Bottone1"))->text(), bottone1);
-    QCOMPARE(controllo<QPushButton>(f, QStringLiteral("Bottone2"))->text(), bottone2);
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
+    QCOMPARE(sfondoDi(f), dellaTavolozza(int(estrazioni.first() * 18) + 1));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -309,23 +189,21 @@ void TestFinestre::esercizio()
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
 
-    const QString item = testoDi(f, QStringLiteral("Text1"));
-    QVERIFY(item != QStringLiteral("Text1") && !item.isEmpty());
-    const int giusto = listaDi(form, item);
-    const QString sbagliato = QStringLiteral("Bottone%1").arg(3 - giusto);
-
-    clicca(f, sbagliato);
+    clicca(f, QStringLiteral("Bottone%1").arg(3 - giusto));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
 
+    casuale->aggiungi({per(3, 4)});   // the sound
     clicca(f, QStringLiteral("Bottone%1").arg(giusto));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
-    QCOMPARE(suoni.suonati.size(), 2);
+    QCOMPARE(suoni.suonati, (QList<Suono>{Suono::No, Suono::Si3}));
     QCOMPARE(stato.contaEsatti, qint16(1));
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);   // waiting for "avanti"
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
 
     risponditore.rispondi(QStringLiteral("Sì"));
     cliccaMenu(f, "mnuesci");
@@ -333,6 +211,7 @@ void TestFinestre::esercizio()
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
+    QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     QCOMPARE(stato.contaEsatti, qint16(0));
     QCOMPARE(stato.contaErrati, qint16(0));
@@ -340,28 +219,36 @@ void TestFinestre::esercizio()
 
 void TestFinestre::attesaDiAvanti()
 {
-    QWidget* f = apriEsercizio(1);
+    // Form1 with "casa", a feminine noun.
+    QWidget* f = apriEsercizio(1, {per(2, 18), per(1, 2), per(1, 3)});
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("casa"));
     auto* avanti = controllo(f, QStringLiteral("BottoneAvanti"));
-    const int giusto = listaDi(1, testoDi(f, QStringLiteral("Text1")));
-    auto* premuto = controllo<QPushButton>(f, QStringLiteral("Bottone%1").arg(giusto));
-    auto* altro = controllo<QPushButton>(f, QStringLiteral("Bottone%1").arg(3 - giusto));
-    const QString item = testoDi(f, QStringLiteral("Text1"));
+    auto* premuto = controllo<QPushButton>(f, QStringLiteral("Bottone1"));
+    auto* altro = controllo<QPushButton>(f, QStringLiteral("Bottone2"));
+    const QColor sistema = facciaDi(f, QStringLiteral("Bottone1"));
+    QCOMPARE(facciaDi(f, QStringLiteral("Bottone2")), sistema);
 
-    clicca(f, premuto->objectName());
+    clicca(f, QStringLiteral("Bottone1"));
     QVERIFY(avanti->isEnabled());
     QVERIFY(!premuto->isEnabled() && !altro->isEnabled());
-    QCOMPARE(premuto->palette().color(QPalette::Button), QColor(255, 0, 0));
-    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
-    clicca(f, altro->objectName());   // disabled: nothing counts
+    QCOMPARE(facciaDi(f, QStringLiteral("Bottone1")), QColor(255, 0, 0));
+    QCOMPARE(facciaDi(f, QStringLiteral("Bottone2")), sistema);
+    clicca(f, QStringLiteral("Bottone2"));   // disabled: nothing counts
+    clicca(f, QStringLiteral("Bottone1"));
     QCOMPARE(stato.contaErrati, qint16(0));
+    QCOMPARE(stato.contaEsatti, qint16(1));
 
+    casuale->aggiungi({per(5, 18), per(2, 2), per(2, 4)});
     clicca(f, QStringLiteral("BottoneAvanti"));
     QVERIFY(!avanti->isEnabled());
     QVERIFY(avanti->isVisible());
     QVERIFY(premuto->isEnabled() && altro->isEnabled());
-    QCOMPARE(premuto->palette().color(QPalette::Button), QColor(192, 192, 192));
-    QCOMPARE(altro->palette().color(QPalette::Button), QColor(192, 192, 192));
-    QVERIFY(sfondoDi(f) != QColor(Qt::black));
+    QCOMPARE(facciaDi(f, QStringLiteral("Bottone1")), QColor(192, 192, 192));
+    QCOMPARE(facciaDi(f, QStringLiteral("Bottone2")), QColor(192, 192, 192));
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("libro"));
+    QCOMPARE(sfondoDi(f), dellaTavolozza(5));
+    QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
+    QCOMPARE(casuale->rimasti(), 0);
 }
 
 void TestFinestre::proseguimentoAutomatico()
@@ -369,14 +256,25 @@ void TestFinestre::proseguimentoAutomatico()
     QWidget* menu = apriMenu();
     clicca(menu, QStringLiteral("Option1_0"));
     QVERIFY(!stato.attendiBottone);
-    QWidget* f = apriEsercizio(9);
+    // Form9: "tavolo", then "gioia", then "sedia", each in its colour.
+    QWidget* f = apriEsercizio(9, {per(1, 18), per(1, 2), per(1, 2)});
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
-    for (int i = 0; i < 5; ++i) {
-        const int giusto = listaDi(9, testoDi(f, QStringLiteral("Text1")));
-        clicca(f, QStringLiteral("Bottone%1").arg(giusto));
+    const struct {
+        int giusto;
+        int colore, lista, indice, quanti;
+        const char* poi;
+    } passi[] = {{1, 6, 2, 1, 1, "gioia"}, {2, 11, 1, 2, 2, "sedia"}, {1, 18, 1, 2, 2, "sedia"}};
+    int esatti = 0;
+    for (const auto& p : passi) {
+        casuale->aggiungi({0.0f, per(p.colore, 18), per(p.lista, 2), per(p.indice, p.quanti)});
+        clicca(f, QStringLiteral("Bottone%1").arg(p.giusto));
+        QCOMPARE(testoDi(f, QStringLiteral("Text1")), QString::fromUtf8(p.poi));
+        QCOMPARE(sfondoDi(f), dellaTavolozza(p.colore));
         QVERIFY(controllo(f, QStringLiteral("Bottone1"))->isEnabled());
+        QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
+        QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), Cornice::formaNumero(++esatti));
     }
-    QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 5"));
+    QCOMPARE(casuale->rimasti(), 0);
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
 
     risponditore.rispondi(QStringLiteral("Sì"));
@@ -388,72 +286,101 @@ void TestFinestre::proseguimentoAutomatico()
     // The option buttons sit on the menu's own colour.
     QCOMPARE(controllo(menu, QStringLiteral("Option1_0"))->palette().color(QPalette::Button),
              menu->palette().color(QPalette::Window));
+    QCOMPARE(controllo(menu, QStringLiteral("Option1_1"))->palette().color(QPalette::Button),
+             menu->palette().color(QPalette::Window));
+}
+
+void TestFinestre::opzioneLettaUnaVolta()
+{
+    // The option decides at the window's start-up, for the whole of its life.
+    QWidget* f = apriEsercizio(9, {per(1, 18), per(1, 2), per(1, 2)});
+    stato.attendiBottone = false;
+    clicca(f, QStringLiteral("Bottone1"));
+    QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
+    QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("tavolo"));
 }
 
 void TestFinestre::esciNoEAzzera()
 {
-    QWidget* f = apriEsercizio(10);
-    const QString item = testoDi(f, QStringLiteral("Text1"));
-    clicca(f, QStringLiteral("Bottone%1").arg(3 - listaDi(10, item)));
-    clicca(f, QStringLiteral("Bottone%1").arg(listaDi(10, item)));
+    QWidget* f = apriEsercizio(10, {per(8, 18), per(1, 2), per(2, 2)});
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
+    clicca(f, QStringLiteral("Bottone2"));
+    clicca(f, QStringLiteral("Bottone1"));
 
     risponditore.rispondi(QStringLiteral("No"));
     cliccaMenu(f, "mnuesci");
     QVERIFY(risponditore.risposto);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form10")});
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
-    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
+    QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
 
     cliccaMenu(f, "MenuAzzera");
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
     QCOMPARE(stato.contaEsatti, qint16(0));
+    QCOMPARE(stato.contaErrati, qint16(0));
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());   // still waiting
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
+
+    clicca(f, QStringLiteral("BottoneAvanti"));
+    clicca(f, QStringLiteral("Bottone1"));
+    QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
 }
 
 void TestFinestre::suonoNo()
 {
-    auto* f = static_cast<QMainWindow*>(apriEsercizio(5));
+    auto* f = static_cast<QMainWindow*>(apriEsercizio(5, {per(1, 18), per(1, 2), per(1, 5)}));
     auto* menuSuono = f->findChild<QMenu*>(QStringLiteral("mnuSuono"));
     auto* si = f->findChild<QAction*>(QStringLiteral("mnuSuonoSi"));
     auto* no = f->findChild<QAction*>(QStringLiteral("mnuSuonoNo"));
     QVERIFY(si->isChecked() && !no->isChecked());
 
-    cliccaMenu(f, "mnuSuono");
-    QTRY_VERIFY(menuSuono->isVisible());
-    QTest::mouseClick(menuSuono, Qt::LeftButton, {}, menuSuono->actionGeometry(no).center());
-    QTRY_VERIFY(!menuSuono->isVisible());
-    QVERIFY(no->isChecked() && !si->isChecked());
+    for (int volte = 0; volte < 2; ++volte) {   // the second time "no" is already checked
+        cliccaMenu(f, "mnuSuono");
+        QTRY_VERIFY(menuSuono->isVisible());
+        QTest::mouseClick(menuSuono, Qt::LeftButton, {}, menuSuono->actionGeometry(no).center());
+        QTRY_VERIFY(!menuSuono->isVisible());
+        QVERIFY(no->isChecked() && !si->isChecked());
+    }
 
-    const QString item = testoDi(f, QStringLiteral("Text1"));
-    clicca(f, QStringLiteral("Bottone%1").arg(3 - listaDi(5, item)));
-    clicca(f, QStringLiteral("Bottone%1").arg(listaDi(5, item)));
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("casa"));
+    clicca(f, QStringLiteral("Bottone2"));
+    clicca(f, QStringLiteral("Bottone1"));
     QVERIFY(suoni.suonati.isEmpty());
     QCOMPARE(stato.contaEsatti, qint16(1));
     QCOMPARE(stato.contaErrati, qint16(1));
 
+    cliccaMenu(f, "mnuSuono");
+    QTRY_VERIFY(menuSuono->isVisible());
+    QTest::mouseClick(menuSuono, Qt::LeftButton, {}, menuSuono->actionGeometry(si).center());
+    QTRY_VERIFY(!menuSuono->isVisible());
+    QVERIFY(si->isChecked() && !no->isChecked());
+    clicca(f, QStringLiteral("Bottone1"));   // waiting: nothing
+    QVERIFY(suoni.suonati.isEmpty());
+
     // A new window starts with "sì" again.
     risponditore.rispondi(QStringLiteral("Sì"));
     cliccaMenu(f, "mnuesci");
-    auto* nuova = static_cast<QMainWindow*>(apriEsercizio(5));
+    auto* nuova = static_cast<QMainWindow*>(apriEsercizio(5, {}));
     QVERIFY(nuova->findChild<QAction*>(QStringLiteral("mnuSuonoSi"))->isChecked());
 }
 
 void TestFinestre::informazioni()
 {
-    QWidget* f = apriEsercizio(15);
+    QWidget* f = apriEsercizio(15, {});
+    const QString item = testoDi(f, QStringLiteral("Text1"));
     risponditore.rispondi(QStringLiteral("OK"));
     cliccaMenu(f, "MenuInformazioni");
     QVERIFY(risponditore.risposto);
-    QCOMPARE(risponditore.testo, Dialoghi::testoInformazioni());
+    QCOMPARE(risponditore.testo, Informazioni::testo());
+    QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, QStringList{QStringLiteral("OK")});
-    const QStringList righe = risponditore.testo.split(u'\n');
-    QCOMPARE(righe.size(), 4);
-    QVERIFY(righe[0].endsWith(QStringLiteral("  ")));
-    QCOMPARE(righe[1], QStringLiteral(" ----------------------- "));
-    QVERIFY(righe[3].startsWith(QStringLiteral("mail: ")));
+    QCOMPARE(risponditore.simbolo, int(QMessageBox::Information));
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form15")});
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
 }
 
 void TestFinestre::esciDalProgramma()
@@ -463,6 +390,7 @@ void TestFinestre::esciDalProgramma()
     risponditore.rispondi(QStringLiteral("No"));
     clicca(menu, QStringLiteral("Command1"));
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi uscire dal programma?"));
+    QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
     QCOMPARE(finestra(QStringLiteral("FormMenu")), menu);
     QCOMPARE(menu->palette().color(QPalette::Window), colore);
 
@@ -493,7 +421,7 @@ void TestFinestre::elencoGuasto()
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
 
     // The other exercises still open.
-    QVERIFY(apriEsercizio(1));
+    QVERIFY(apriEsercizio(1, {}));
 }
 
 void TestFinestre::accessibilita()
@@ -510,7 +438,7 @@ void TestFinestre::accessibilita()
     QCOMPARE(nome(controllo(menu, QStringLiteral("Option1_1"))),
              QStringLiteral("attende la pressione del bottone per proseguire"));
 
-    QWidget* f = apriEsercizio(1);
+    QWidget* f = apriEsercizio(1, {});
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
     QVERIFY(!nome(controllo(f, QStringLiteral("ComandoIconaSi"))).isEmpty());
@@ -532,27 +460,33 @@ void TestFinestre::avvioAllAttivazione()
     // A window that starts up when it becomes active (Form8 here) loads its
     // lists only once it is on screen.
     QFETCH(bool, guasto);
-    static const ConfigDueScelte config{8, "uno", "due", ModoDueScelte::Parole, {"concreti.txt", nullptr},
-                                        {"astratti.txt", nullptr}, 360, 3960, 2535, 24};
+    static const ConfigDueScelte config{8, ModoDueScelte::Parole, {"concreti.txt", nullptr},
+                                        {"astratti.txt", nullptr},
+                                        {{{"Bottone1", "uno", {360, 2520, 2535, 855}},
+                                          {"Bottone2", "due", {3960, 2520, 2535, 855}}}},
+                                        24};
     if (guasto)
         cartella->togli(QStringLiteral("astratti.txt"));
-    clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
-    auto* f = new FinestraDueScelte(*applicazione, config);
+    QWidget* menu = apriMenu();
+    auto* f = new FinestraDueScelte(applicazione->contesto(), *applicazione, config);
     f->setAttribute(Qt::WA_DeleteOnClose);
+    QVERIFY(!f->carica());   // nothing on load
     QVERIFY(!f->esercizio().avviato());
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("Text1"));
     if (guasto)
         risponditore.rispondi(QStringLiteral("OK"));
+    casuale->aggiungi({per(3, 18), per(2, 2), per(1, 1)});
     f->show();
-    finestra(QStringLiteral("FormMenu"))->close();
+    menu->close();
     if (guasto) {
         QTRY_VERIFY(risponditore.risposto);
         QVERIFY(risponditore.testo.contains(QStringLiteral("astratti.txt")));
         QTRY_COMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     } else {
         QTRY_VERIFY(f->esercizio().avviato());
-        QVERIFY(QStringList({"tavolo", "sedia", "gioia"}).contains(testoDi(f, QStringLiteral("Text1"))));
+        QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("gioia"));
         QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
+        QCOMPARE(sfondoDi(f), dellaTavolozza(3));
     }
 }
 

@@ -3,10 +3,8 @@
 #include "app/dialoghi.h"
 #include "app/form_avvio.h"
 #include "app/form_menu.h"
-#include "app/stato.h"
 #include "app/suoni.h"
 #include "drills/registro.h"
-#include "frame/disposizione.h"
 #include "frame/finestra_esercizio.h"
 
 #include <QApplication>
@@ -49,13 +47,11 @@ void Applicazione::apriEsercizio(int form, QWidget* menu)
     if (!voce || !voce->crea)
         return;
     contesto_.suoni.prepara();
-    FinestraEsercizio* finestra = voce->crea(*this);
-    if (!disposizioneCornice(form).avvioAdAttivazione) {
-        if (auto errore = finestra->avvia()) {
-            delete finestra;
-            erroreAllAvvio(menu, *errore);
-            return;
-        }
+    FinestraEsercizio* finestra = voce->crea(contesto_, *this);
+    if (auto errore = finestra->carica()) {
+        delete finestra;
+        erroreAllAvvio(menu, *errore);
+        return;
     }
     sostituisci(finestra, menu);
 }
@@ -64,15 +60,6 @@ void Applicazione::erroreAllAvvio(QWidget* finestra, const ErroreElenco& errore)
 {
     Dialoghi::avvisa(finestra, errore.messaggio());
     mostraMenu(finestra);
-}
-
-void Applicazione::tornaAlMenu(QWidget* esercizio)
-{
-    if (!Dialoghi::chiedi(esercizio, QStringLiteral("Vuoi tornare al menù?")))
-        return;
-    contesto_.stato.contaEsatti = 0;
-    contesto_.stato.contaErrati = 0;
-    mostraMenu(esercizio);
 }
 
 void Applicazione::esciProgramma(QWidget* menu)

@@ -1,7 +1,5 @@
 #include "app/dialoghi.h"
 
-#include "crediti.h"
-
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -39,19 +37,6 @@ void informa(QWidget* genitore, const QString& testo)
 void avvisa(QWidget* genitore, const QString& testo)
 {
     mostra(genitore, QMessageBox::Warning, testo, QMessageBox::Ok);
-}
-
-QString testoInformazioni()
-{
-    return QString::fromUtf8(LUMERI_CREDITI_NOME) + QStringLiteral("  \n")
-           + QStringLiteral(" %1 \n").arg(QString(23, u'-'))
-           + QString::fromUtf8(LUMERI_CREDITI_SITO) + u'\n'
-           + QStringLiteral("mail: ") + QString::fromUtf8(LUMERI_CREDITI_MAIL);
-}
-
-void mostraInformazioni(QWidget* genitore)
-{
-    informa(genitore, testoInformazioni());
 }
 
 bool esciProgramma(QWidget* genitore)

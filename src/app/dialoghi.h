@@ -18,10 +18,6 @@ void informa(QWidget* genitore, const QString& testo);
 // A fault the teacher must mend, with "OK".
 void avvisa(QWidget* genitore, const QString& testo);
 
-// The about box: the credits chosen when the program was configured.
-QString testoInformazioni();
-void mostraInformazioni(QWidget* genitore);
-
 // The program's exit question: true when the pupil answers "Sì".
 bool esciProgramma(QWidget* genitore);
 

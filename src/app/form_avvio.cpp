@@ -38,7 +38,7 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     avvio->setIcon(figura);
     avvio->setIconSize(QSize(32, 32));
     avvio->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    avvio->setFont(carattere(18));   // Arial: MS Sans Serif is missing on most systems
+    avvio->setFont(carattereSansSerif(18));
     avvio->setGeometry(rettangolo(2940, 4935, 4110, 1275));
     avvio->setFocus();
     connect(avvio, &QToolButton::clicked, this, [this, &applicazione] { applicazione.mostraMenu(this); });

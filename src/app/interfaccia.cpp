@@ -73,26 +73,48 @@ QRect rettangolo(int sinistra, int alto, int larghezza, int altezza)
     return QRect(x, y, pixel(sinistra + larghezza) - x, pixel(alto + altezza) - y);
 }
 
-QFont carattere(double punti, bool grassetto)
+namespace {
+
+// Arial and MS Sans Serif are missing on most systems; Liberation Sans has
+// Arial's measures, so text fits its boxes as laid out.
+QFont carattereDi(const QString& famiglia, double punti, bool grassetto)
 {
-    static const bool sostituito = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("Helvetica")});
+    static const bool sostituiti = [] {
+        const QStringList simili = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Helvetica")};
+        QFont::insertSubstitutions(QStringLiteral("Arial"), simili);
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), simili);
         return true;
     }();
-    Q_UNUSED(sostituito);
-    QFont font(QStringLiteral("Arial"));
+    Q_UNUSED(sostituiti);
+    QFont font(famiglia);
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     return font;
 }
 
+} // namespace
+
+QFont carattere(double punti, bool grassetto)
+{
+    return carattereDi(QStringLiteral("Arial"), punti, grassetto);
+}
+
+QFont carattereSansSerif(double punti)
+{
+    return carattereDi(QStringLiteral("MS Sans Serif"), punti, true);
+}
+
 void preparaFinestra(QWidget* finestra, const QString& nome, int larghezza, int altezza)
 {
     finestra->setObjectName(nome);
-    finestra->setWindowTitle(QString());
+    senzaTitolo(finestra);
     finestra->setFixedSize(pixel(larghezza), pixel(altezza));
+}
+
+void senzaTitolo(QWidget* finestra)
+{
+    finestra->setWindowTitle(QStringLiteral(" "));
 }
 
 QColor colore(ColoreVb valore)
@@ -113,6 +135,14 @@ void coloraBottone(QWidget* bottone, const QColor& colore)
     QPalette tavolozza = bottone->palette();
     tavolozza.setColor(QPalette::Button, colore);
     bottone->setPalette(tavolozza);
+}
+
+void coloraTesto(QWidget* widget, ColoreVb valore)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::WindowText, colore(valore));
+    tavolozza.setColor(QPalette::Text, colore(valore));
+    widget->setPalette(tavolozza);
 }
 
 QIcon icona(const QString& nome)

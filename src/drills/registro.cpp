@@ -6,9 +6,9 @@
 namespace {
 
 template <int Form>
-FinestraEsercizio* dueScelte(Applicazione& applicazione)
+FinestraEsercizio* dueScelte(Contesto& contesto, Navigazione& navigazione)
 {
-    return new FinestraDueScelte(applicazione, *configDueScelte(Form));
+    return new FinestraDueScelte(contesto, navigazione, *configDueScelte(Form));
 }
 
 // clang-format off

@@ -2,8 +2,9 @@
 
 #include <array>
 
-class Applicazione;
 class FinestraEsercizio;
+class Navigazione;
+struct Contesto;
 
 // One button of the main menu and the exercise it opens.
 struct VoceEsercizio {
@@ -14,7 +15,7 @@ struct VoceEsercizio {
     double punti;               // Arial bold
     int form;                   // the window it opens, "Form<form>"
     // Builds the window; null while the exercise is not there yet.
-    FinestraEsercizio* (*crea)(Applicazione&);
+    FinestraEsercizio* (*crea)(Contesto&, Navigazione&);
 };
 
 // The seventeen exercises, in the order of the menu's buttons Command2 to Command18.

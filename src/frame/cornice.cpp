@@ -44,6 +44,13 @@ void Cornice::segnaErrato()
         Suoni::no(contesto.suoni);
 }
 
+void Cornice::segnaAiuto()
+{
+    auto& stato = contesto.stato;
+    stato.contaEsatti = StatoComune::somma(stato.contaEsatti, -1);
+    testoEsatti_ = formaNumero(stato.contaEsatti);
+}
+
 void Cornice::azzera()
 {
     testoEsatti_ = QStringLiteral("0");

@@ -23,6 +23,9 @@ public:
     void segnaEsatto();
     void segnaErrato();
 
+    // The cost of "Aiutami": one right answer less, shown as " 0", "-1"...
+    void segnaAiuto();
+
     // "Azzera conteggio": counters and labels back to 0; nothing else changes.
     void azzera();
 

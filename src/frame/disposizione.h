@@ -7,6 +7,22 @@ struct Posizione {
     int alto;
 };
 
+// A control's place and size, in twips.
+struct Rettangolo {
+    int sinistra;
+    int alto;
+    int larghezza;
+    int altezza;
+};
+
+// A captioned control of a drill's table: its objectName, its caption
+// (blanks included) and its place.
+struct ControlloDisposto {
+    const char* nome;
+    const char* didascalia;
+    Rettangolo posto;
+};
+
 struct DisposizioneCornice {
     int form;                   // 1 to 17: the window is "Form<form>"
     Posizione avanti;

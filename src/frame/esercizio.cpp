@@ -1,5 +1,9 @@
 #include "frame/esercizio.h"
 
+#include "app/contesto.h"
+#include "app/informazioni.h"
+#include "app/stato.h"
+
 Esercizio::Esercizio(Contesto& c)
     : contesto(c)
     , cornice_(c)
@@ -8,6 +12,11 @@ Esercizio::Esercizio(Contesto& c)
 
 Esercizio::~Esercizio() = default;
 
+void Esercizio::collega(Vista* vista)
+{
+    vista_ = vista ? vista : &nessunaVista;
+}
+
 std::optional<ErroreElenco> Esercizio::avvia()
 {
     cornice_.avvia();
@@ -15,6 +24,7 @@ std::optional<ErroreElenco> Esercizio::avvia()
         return errore;
     presentaElemento();
     avviato_ = true;
+    mostra();
     return std::nullopt;
 }
 
@@ -25,11 +35,43 @@ void Esercizio::avanti()
     cornice_.abilitaAvanti(false);
     sblocca();
     presentaElemento();
+    mostra();
+}
+
+void Esercizio::azzera()
+{
+    cornice_.azzera();
+    mostra();
+}
+
+void Esercizio::impostaSuono(bool attivo)
+{
+    cornice_.impostaSuono(attivo);
+    mostra();
+}
+
+void Esercizio::informazioni()
+{
+    vista_->informa(Informazioni::testo());
+}
+
+void Esercizio::esci()
+{
+    if (!vista_->chiedi(QStringLiteral("Vuoi tornare al menù?")))
+        return;
+    contesto.stato.contaEsatti = 0;
+    contesto.stato.contaErrati = 0;
+    vista_->tornaAlMenu();
 }
 
 void Esercizio::esatto()
 {
     cornice_.segnaEsatto();
+    prosegui();
+}
+
+void Esercizio::prosegui()
+{
     if (cornice_.avantiVisibile()) {
         cornice_.abilitaAvanti(true);
         blocca();
@@ -41,4 +83,10 @@ void Esercizio::esatto()
 void Esercizio::errato()
 {
     cornice_.segnaErrato();
+}
+
+void Esercizio::aiuta(const QString& risposta)
+{
+    vista_->informa(risposta);
+    cornice_.segnaAiuto();
 }

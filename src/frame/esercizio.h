@@ -2,6 +2,7 @@
 
 #include "app/elenchi.h"
 #include "frame/cornice.h"
+#include "frame/vista.h"
 
 #include <optional>
 
@@ -9,21 +10,34 @@ struct Contesto;
 
 // The logic of one exercise window. The frame's steps are written here once;
 // a drill adds its loader, its next-item routine and its lock and unlock
-// steps for the waiting state, and calls esatto() or errato() to judge.
+// steps for the waiting state, and judges with esatto() and errato() (or
+// segnaEsatto() and prosegui() apart, where scoring and going on differ).
+//
+// Every action ends by telling the view to show the new state; the view also
+// receives the one-off steps (message boxes, the answer box, the way back).
 class Esercizio {
 public:
     explicit Esercizio(Contesto& contesto);
     virtual ~Esercizio();
+
+    Esercizio(const Esercizio&) = delete;
+    Esercizio& operator=(const Esercizio&) = delete;
+
+    // The window that shows this logic; null disconnects it.
+    void collega(Vista* vista);
 
     // Start-up of the window: the frame's steps, CaricaElenchi and the first
     // item. A fault in a word list stops it before anything is shown.
     std::optional<ErroreElenco> avvia();
     bool avviato() const { return avviato_; }
 
-    // The "avanti" button: only while it is enabled.
-    void avanti();
+    // The frame's handlers, the same in every window.
+    void avanti();                  // BottoneAvanti, only while it is enabled
+    void azzera();                  // "Azzera conteggio"
+    void impostaSuono(bool attivo); // "sì" or "no" of "Suono?"
+    void informazioni();            // "Informazioni": the about box
+    void esci();                    // "Esci": asks, and on "Sì" back to the menu
 
-    Cornice& cornice() { return cornice_; }
     const Cornice& cornice() const { return cornice_; }
 
 protected:
@@ -32,14 +46,31 @@ protected:
     virtual void blocca() = 0;     // no second answer to an answered item
     virtual void sblocca() = 0;
 
-    // A right answer: SegnaEsatto, then wait for "avanti" or go on at once.
+    Vista& vista() const { return *vista_; }
+    // Tells the view that the state changed.
+    void mostra() { vista_->aggiorna(); }
+
+    // CaricaColori: a new palette colour for the window.
+    void caricaColori() { cornice_.caricaColori(); }
+
+    // SegnaEsatto alone: face, count, sound.
+    void segnaEsatto() { cornice_.segnaEsatto(); }
+    // A right answer: SegnaEsatto, then the going-on rule.
     void esatto();
+    // The going-on rule after a right answer: wait for "avanti" with the
+    // answers locked, or present the next item at once.
+    void prosegui();
     // A wrong answer: SegnaErrato; the item stays.
     void errato();
+    // "Aiutami": the expected answer in a message box, then one point off
+    // the right answers.
+    void aiuta(const QString& risposta);
 
     Contesto& contesto;
 
 private:
     Cornice cornice_;
+    Vista nessunaVista;
+    Vista* vista_ = &nessunaVista;
     bool avviato_ = false;
 };

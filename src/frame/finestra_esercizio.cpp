@@ -1,12 +1,11 @@
 #include "frame/finestra_esercizio.h"
 
-#include "app/applicazione.h"
 #include "app/dialoghi.h"
 #include "app/interfaccia.h"
 #include "frame/esercizio.h"
+#include "frame/navigazione.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -24,14 +23,14 @@ QString conSpazi(const char* testo, int spazi)
 
 } // namespace
 
-FinestraEsercizio::FinestraEsercizio(Applicazione& app, int form, std::unique_ptr<Esercizio> esercizio)
+FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr<Esercizio> esercizio)
     : QMainWindow(nullptr)
-    , applicazione(app)
+    , navigazione(nav)
     , disposizione_(disposizioneCornice(form))
-    , logica(std::move(esercizio))
+    , logica_(std::move(esercizio))
 {
     setObjectName(QStringLiteral("Form%1").arg(form));
-    setWindowTitle(QString());
+    senzaTitolo(this);
     setWindowIcon(icona(QStringLiteral("sorriso")));
     sfondo_ = new QWidget(this);
     preparaFinestra(sfondo_, QStringLiteral("sfondo"), 10305, 7695);   // the client area
@@ -39,9 +38,13 @@ FinestraEsercizio::FinestraEsercizio(Applicazione& app, int form, std::unique_pt
     creaMenu();
     creaControlli();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    logica_->collega(this);
 }
 
-FinestraEsercizio::~FinestraEsercizio() = default;
+FinestraEsercizio::~FinestraEsercizio()
+{
+    logica_->collega(nullptr);
+}
 
 void FinestraEsercizio::creaMenu()
 {
@@ -49,11 +52,9 @@ void FinestraEsercizio::creaMenu()
 
     QAction* azzera = barra->addAction(conSpazi("Azzera conteggio", 10));
     azzera->setObjectName(QStringLiteral("MenuAzzera"));
-    connect(azzera, &QAction::triggered, this, [this] {
-        logica->cornice().azzera();
-        aggiorna();
-    });
+    connect(azzera, &QAction::triggered, this, [this] { logica_->azzera(); });
 
+    // Two items with check marks; the logic keeps exactly one of them checked.
     QMenu* suono = barra->addMenu(conSpazi("Suono?", 10));
     suono->setObjectName(QStringLiteral("mnuSuono"));
     suono->menuAction()->setObjectName(QStringLiteral("mnuSuono"));
@@ -61,27 +62,18 @@ void FinestraEsercizio::creaMenu()
     suonoSi->setObjectName(QStringLiteral("mnuSuonoSi"));
     suonoNo = suono->addAction(QStringLiteral("no"));
     suonoNo->setObjectName(QStringLiteral("mnuSuonoNo"));
-    auto* gruppo = new QActionGroup(this);
     for (QAction* voce : {suonoSi, suonoNo}) {
         voce->setCheckable(true);
-        gruppo->addAction(voce);
+        connect(voce, &QAction::triggered, this, [this, voce] { logica_->impostaSuono(voce == suonoSi); });
     }
-    connect(suonoSi, &QAction::triggered, this, [this] {
-        logica->cornice().impostaSuono(true);
-        aggiorna();
-    });
-    connect(suonoNo, &QAction::triggered, this, [this] {
-        logica->cornice().impostaSuono(false);
-        aggiorna();
-    });
 
     QAction* informazioni = barra->addAction(conSpazi("Informazioni", disposizione_.spaziInformazioni));
     informazioni->setObjectName(QStringLiteral("MenuInformazioni"));
-    connect(informazioni, &QAction::triggered, this, [this] { Dialoghi::mostraInformazioni(this); });
+    connect(informazioni, &QAction::triggered, this, [this] { logica_->informazioni(); });
 
     QAction* esci = barra->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuesci"));
-    connect(esci, &QAction::triggered, this, [this] { applicazione.tornaAlMenu(this); });
+    connect(esci, &QAction::triggered, this, [this] { logica_->esci(); });
 }
 
 void FinestraEsercizio::creaControlli()
@@ -96,10 +88,7 @@ void FinestraEsercizio::creaControlli()
     avanti->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     avanti->setFont(carattere(14.25));
     avanti->setGeometry(rettangolo(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
-    connect(avanti, &QToolButton::clicked, this, [this] {
-        logica->avanti();
-        aggiorna();
-    });
+    connect(avanti, &QToolButton::clicked, this, [this] { logica_->avanti(); });
 
     auto creaFaccia = [this, &d](const char* nome, const char* figura, const char* descrizione) {
         auto* faccia = new QToolButton(sfondo_);
@@ -126,30 +115,27 @@ void FinestraEsercizio::creaControlli()
     auto* esatti = creaEtichetta(QStringLiteral("Label1"), QStringLiteral("Esatti"), d.esatti, 735, 375, 12);
     auto* errati = creaEtichetta(QString::fromLatin1(d.nomeErrati), QStringLiteral("Errati"), d.errati, 735,
                                  495, 12);
-    etichettaEsatti = creaEtichetta(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), d.etichettaEsatti,
-                                    975, 615, 18);
-    etichettaErrati = creaEtichetta(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), d.etichettaErrati,
-                                    855, 615, 18);
+    etichettaEsatti = creaEtichetta(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), d.etichettaEsatti, 975, 615, 18);
+    etichettaErrati = creaEtichetta(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), d.etichettaErrati, 855, 615, 18);
     // Each count is read out with its heading.
     esatti->setBuddy(etichettaEsatti);
     errati->setBuddy(etichettaErrati);
 }
 
-std::optional<ErroreElenco> FinestraEsercizio::avvia()
+std::optional<ErroreElenco> FinestraEsercizio::carica()
 {
-    auto errore = logica->avvia();
-    if (!errore)
-        aggiorna();
-    return errore;
+    if (disposizione_.avvioAdAttivazione)
+        return std::nullopt;
+    return logica_->avvia();
 }
 
 void FinestraEsercizio::avviaAllAttivazione()
 {
-    if (logica->avviato() || avvioTentato)
+    if (logica_->avviato() || avvioTentato)
         return;
     avvioTentato = true;
-    if (auto errore = avvia())
-        applicazione.erroreAllAvvio(this, *errore);
+    if (auto errore = logica_->avvia())
+        navigazione.erroreAllAvvio(this, *errore);
 }
 
 bool FinestraEsercizio::event(QEvent* evento)
@@ -170,7 +156,7 @@ void FinestraEsercizio::showEvent(QShowEvent* evento)
 
 void FinestraEsercizio::aggiorna()
 {
-    const Cornice& c = logica->cornice();
+    const Cornice& c = esercizio().cornice();
     dipingiSfondo(sfondo_, c.sfondo());
     avanti->setVisible(c.avantiVisibile());
     avanti->setEnabled(c.avantiAbilitato());
@@ -181,4 +167,19 @@ void FinestraEsercizio::aggiorna()
     suonoSi->setChecked(c.suonoAttivo());
     suonoNo->setChecked(!c.suonoAttivo());
     aggiornaEsercizio();
+}
+
+void FinestraEsercizio::informa(const QString& testo)
+{
+    Dialoghi::informa(this, testo);
+}
+
+bool FinestraEsercizio::chiedi(const QString& domanda)
+{
+    return Dialoghi::chiedi(this, domanda);
+}
+
+void FinestraEsercizio::tornaAlMenu()
+{
+    navigazione.mostraMenu(this);
 }

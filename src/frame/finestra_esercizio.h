@@ -1,40 +1,49 @@
 #pragma once
 
 #include "frame/disposizione.h"
+#include "frame/vista.h"
 
 #include <QMainWindow>
 #include <memory>
 #include <optional>
 
-class Applicazione;
 class Esercizio;
+class Navigazione;
 class QAction;
 class QLabel;
 class QToolButton;
 struct ErroreElenco;
 
 // The window every exercise shares: client area, icon, menu bar, counters,
-// faces and "avanti", laid out for one window. A drill's window adds its own
-// controls on sfondo(), turns the pupil's actions into calls of its logic and
-// shows the logic's state in aggiornaEsercizio().
-class FinestraEsercizio : public QMainWindow {
+// faces and "avanti", laid out for one window, and the view of its logic. A
+// drill's window adds its own controls on sfondo(), turns the pupil's actions
+// into calls of its logic and shows the drill's state in aggiornaEsercizio().
+class FinestraEsercizio : public QMainWindow, public Vista {
     Q_OBJECT
 public:
-    FinestraEsercizio(Applicazione& applicazione, int form, std::unique_ptr<Esercizio> logica);
+    FinestraEsercizio(Navigazione& navigazione, int form, std::unique_ptr<Esercizio> logica);
     ~FinestraEsercizio() override;
 
-    // Runs the window's start-up now. A word-list fault is returned and
-    // nothing is shown.
-    std::optional<ErroreElenco> avvia();
+    // The window's load. A window that starts up on load runs its start-up
+    // here, before it is first shown; a word-list fault is returned, and the
+    // window must then not be shown. A window that starts up when it first
+    // becomes active does that by itself once shown.
+    std::optional<ErroreElenco> carica();
 
-    Esercizio& esercizio() { return *logica; }
+    const Esercizio& esercizio() const { return *logica_; }
+    const DisposizioneCornice& disposizione() const { return disposizione_; }
+
+    // What the logic tells the window.
+    void aggiorna() override;
+    void informa(const QString& testo) override;
+    bool chiedi(const QString& domanda) override;
+    void tornaAlMenu() override;
 
 protected:
     // The client area, below the menu bar: the drill's controls go here.
     QWidget* sfondo() const { return sfondo_; }
 
-    // Shows the frame's state, then the drill's.
-    void aggiorna();
+    // Shows the drill's state; the frame's is shown before it.
     virtual void aggiornaEsercizio() = 0;
 
     bool event(QEvent* evento) override;
@@ -45,9 +54,9 @@ private:
     void creaControlli();
     void avviaAllAttivazione();
 
-    Applicazione& applicazione;
+    Navigazione& navigazione;
     const DisposizioneCornice& disposizione_;
-    std::unique_ptr<Esercizio> logica;
+    std::unique_ptr<Esercizio> logica_;
     QWidget* sfondo_ = nullptr;
     QToolButton* avanti = nullptr;
     QToolButton* iconaSi = nullptr;
@@ -57,4 +66,26 @@ private:
     QAction* suonoSi = nullptr;
     QAction* suonoNo = nullptr;
     bool avvioTentato = false;
+};
+
+// The frame for a drill whose logic is of class L: logica() gives it with
+// its own type.
+template <class L>
+class FinestraDi : public FinestraEsercizio {
+protected:
+    FinestraDi(Navigazione& navigazione, int form, std::unique_ptr<L> logica)
+        : FinestraDi(navigazione, form, logica, *logica)
+    {
+    }
+
+    L& logica() const { return logica_; }
+
+private:
+    FinestraDi(Navigazione& navigazione, int form, std::unique_ptr<L>& posseduta, L& logica)
+        : FinestraEsercizio(navigazione, form, std::move(posseduta))
+        , logica_(logica)
+    {
+    }
+
+    L& logica_;
 };

@@ -7,25 +7,29 @@
 namespace {
 
 // clang-format off
+constexpr int A = 2520;   // top and height of the two answer buttons
+constexpr int H = 855;
 const std::array<ConfigDueScelte, 6> configurazioni = {{
-    { 1, "femminile", "maschile", ModoDueScelte::Parole,
+    { 1, ModoDueScelte::Parole,
       {"FemminileSingolare.txt", "FemminilePlurale.txt"}, {"MaschileSingolare.txt", "MaschilePlurale.txt"},
-      360, 3960, 2535, 24 },
-    { 4, "maschile/femminile veri", "maschile/femminile falsi", ModoDueScelte::Coppie,
+      {{{"Bottone1", "femminile", {360, A, 2535, H}}, {"Bottone2", "maschile", {3960, A, 2535, H}}}}, 24 },
+    { 4, ModoDueScelte::Coppie,
       {"MaschileFemminile.txt", nullptr}, {"falsi maschili.txt", nullptr},
-      210, 3570, 3165, 15.75 },
-    { 5, "singolare", "plurale", ModoDueScelte::Parole,
+      {{{"Bottone1", "maschile/femminile veri", {210, A, 3165, H}},
+        {"Bottone2", "maschile/femminile falsi", {3570, A, 3165, H}}}}, 15.75 },
+    { 5, ModoDueScelte::Parole,
       {"FemminileSingolare.txt", "MaschileSingolare.txt"}, {"FemminilePlurale.txt", "MaschilePlurale.txt"},
-      360, 3960, 2535, 24 },
-    { 9, "concreto", "astratto", ModoDueScelte::Parole,
+      {{{"Bottone1", "singolare", {360, A, 2535, H}}, {"Bottone2", "plurale", {3960, A, 2535, H}}}}, 24 },
+    { 9, ModoDueScelte::Parole,
       {"concreti.txt", nullptr}, {"astratti.txt", nullptr},
-      360, 3960, 2535, 24 },
-    { 10, "proprio", "comune", ModoDueScelte::Maiuscole,
+      {{{"Bottone1", "concreto", {360, A, 2535, H}}, {"Bottone2", "astratto", {3960, A, 2535, H}}}}, 24 },
+    { 10, ModoDueScelte::Maiuscole,
       {"propri.txt", nullptr}, {"comuni.txt", nullptr},
-      360, 3960, 2535, 24 },
-    { 15, "alterato vero", "alterato falso", ModoDueScelte::Alterati,
+      {{{"Bottone1", "proprio", {360, A, 2535, H}}, {"Bottone2", "comune", {3960, A, 2535, H}}}}, 24 },
+    { 15, ModoDueScelte::Alterati,
       {"alterati.txt", nullptr}, {"falsialterati.txt", nullptr},
-      525, 3780, 2535, 15.75 },
+      {{{"Bottone1", "alterato vero", {525, A, 2535, H}}, {"Bottone2", "alterato falso", {3780, A, 2535, H}}}},
+      15.75 },
 }};
 // clang-format on
 
@@ -81,7 +85,7 @@ const ConfigDueScelte* configDueScelte(int form)
 }
 
 LogicaDueScelte::LogicaDueScelte(Contesto& c, const ConfigDueScelte& config)
-    : Esercizio(c)
+    : EsercizioAScelta(c, 2)
     , config_(config)
 {
 }
@@ -152,12 +156,12 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
 
 void LogicaDueScelte::presentaElemento()
 {
-    cornice().caricaColori();
+    caricaColori();
     auto& stato = contesto.stato;
     stato.elencoScelto = static_cast<qint16>(contesto.casuale.estrai(2));
     const int lista = stato.elencoScelto;
     const int indice = contesto.casuale.estrai(stato.quanti[static_cast<std::size_t>(lista - 1)]);
-    testo_ = testoElemento(lista, indice);
+    mostraTesto(testoElemento(lista, indice));
 }
 
 QString LogicaDueScelte::testoElemento(int lista, int indice)
@@ -187,33 +191,4 @@ QString LogicaDueScelte::testoElemento(int lista, int indice)
         alterato = record.value(campo - 1);
     }
     return record.value(0) + separatore + alterato;
-}
-
-void LogicaDueScelte::premi(int bottone)
-{
-    if (!abilitati || !avviato() || (bottone != 1 && bottone != 2))
-        return;
-    if (bottone == contesto.stato.elencoScelto) {
-        premuto = bottone;
-        esatto();
-    } else {
-        errato();
-    }
-}
-
-void LogicaDueScelte::blocca()
-{
-    colori[static_cast<std::size_t>(premuto - 1)] = Colori::Rosso;
-    abilitati = false;
-}
-
-void LogicaDueScelte::sblocca()
-{
-    colori = {Colori::GrigioChiaro, Colori::GrigioChiaro};
-    abilitati = true;
-}
-
-std::optional<ColoreVb> LogicaDueScelte::coloreBottone(int bottone) const
-{
-    return colori.at(static_cast<std::size_t>(bottone - 1));
 }

@@ -1,25 +1,25 @@
 #pragma once
 
+#include "drills/choice/due_scelte.h"
+#include "frame/controlli.h"
 #include "frame/finestra_esercizio.h"
 
-class LogicaDueScelte;
+#include <memory>
+
+struct Contesto;
 class QLineEdit;
-class QPushButton;
-struct ConfigDueScelte;
 
 // The window of a two-choice drill: the item in Text1, the answers Bottone1
 // and Bottone2.
-class FinestraDueScelte final : public FinestraEsercizio {
+class FinestraDueScelte final : public FinestraDi<LogicaDueScelte> {
     Q_OBJECT
 public:
-    FinestraDueScelte(Applicazione& applicazione, const ConfigDueScelte& config);
+    FinestraDueScelte(Contesto& contesto, Navigazione& navigazione, const ConfigDueScelte& config);
 
 protected:
     void aggiornaEsercizio() override;
 
 private:
-    LogicaDueScelte& logica;
     QLineEdit* testo = nullptr;
-    QPushButton* bottone1 = nullptr;
-    QPushButton* bottone2 = nullptr;
+    std::unique_ptr<RigaBottoni> bottoni;
 };

@@ -1,0 +1,15 @@
+#include "app/informazioni.h"
+
+#include "crediti.h"
+
+namespace Informazioni {
+
+QString testo()
+{
+    return QString::fromUtf8(LUMERI_CREDITI_NOME) + QStringLiteral("  \n")
+           + QStringLiteral(" %1 \n").arg(QString(23, u'-'))
+           + QString::fromUtf8(LUMERI_CREDITI_SITO) + u'\n'
+           + QStringLiteral("mail: ") + QString::fromUtf8(LUMERI_CREDITI_MAIL);
+}
+
+} // namespace Informazioni

@@ -1,0 +1,137 @@
+#include "supporto_finestre.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+
+void Risponditore::rispondi(const QString& bottone)
+{
+    atteso = bottone;
+    tentativi = 0;
+    risposto = false;
+    QTimer::singleShot(0, this, &Risponditore::prova);
+}
+
+void Risponditore::prova()
+{
+    auto* scatola = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!scatola) {
+        if (++tentativi < 200)
+            QTimer::singleShot(10, this, &Risponditore::prova);
+        return;
+    }
+    titolo = scatola->windowTitle();
+    testo = scatola->text();
+    simbolo = scatola->icon();
+    bottoni.clear();
+    for (QAbstractButton* b : scatola->buttons())
+        bottoni.append(b->text());
+    for (QAbstractButton* b : scatola->buttons()) {
+        if (b->text() == atteso) {
+            risposto = true;
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    }
+}
+
+Sorvegliante::Sorvegliante(int secondi)
+    : limite(secondi * 10)
+{
+    orologio.setInterval(100);
+    connect(&orologio, &QTimer::timeout, this, &Sorvegliante::guarda);
+    orologio.start();
+}
+
+void Sorvegliante::guarda()
+{
+    QWidget* modale = QApplication::activeModalWidget();
+    if (modale != vista) {
+        vista = modale;
+        aperta = 0;
+        return;
+    }
+    if (!modale || ++aperta < limite)
+        return;
+    const auto* scatola = qobject_cast<QMessageBox*>(modale);
+    const QString detto = scatola ? scatola->text() : modale->objectName();
+    QTest::qFail(qPrintable(QStringLiteral("a message box no test answered: \"%1\"").arg(detto)), __FILE__,
+                 __LINE__);
+    vista = nullptr;
+    aperta = 0;
+    modale->close();
+}
+
+QWidget* finestra(const QString& nome)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == nome)
+            return w;
+    }
+    return nullptr;
+}
+
+QStringList finestreAperte()
+{
+    QStringList nomi;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            nomi.append(w->objectName());
+    }
+    return nomi;
+}
+
+void clicca(QWidget* w, const QString& nome)
+{
+    QWidget* c = controllo(w, nome);
+    QVERIFY2(c, qPrintable(nome));
+    QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+}
+
+void cliccaMenu(QWidget* w, const char* nome)
+{
+    auto* principale = qobject_cast<QMainWindow*>(w);
+    QVERIFY(principale);
+    auto* azione = principale->findChild<QAction*>(QString::fromLatin1(nome));
+    QVERIFY2(azione, nome);
+    QMenuBar* barra = principale->menuBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
+}
+
+QColor sfondoDi(QWidget* w)
+{
+    QWidget* sfondo = controllo(w, QStringLiteral("sfondo"));
+    return sfondo ? sfondo->palette().color(QPalette::Window) : QColor();
+}
+
+QString testoDi(QWidget* w, const QString& nome)
+{
+    if (auto* etichetta = controllo<QLabel>(w, nome))
+        return etichetta->text();
+    if (auto* riga = controllo<QLineEdit>(w, nome))
+        return riga->text();
+    if (auto* bottone = controllo<QAbstractButton>(w, nome))
+        return bottone->text();
+    return QStringLiteral("<none>");
+}
+
+QRect inTwip(const QRect& pixel)
+{
+    return QRect(pixel.x() * 15, pixel.y() * 15, pixel.width() * 15, pixel.height() * 15);
+}
+
+bool aPosto(const QWidget* w, const QRect& twip)
+{
+    if (!w)
+        return false;
+    const QRect g = inTwip(w->geometry());
+    auto vicino = [](int a, int b) { return qAbs(a - b) <= 8; };
+    return vicino(g.x(), twip.x()) && vicino(g.y(), twip.y()) && vicino(g.right() + 1, twip.x() + twip.width())
+           && vicino(g.bottom() + 1, twip.y() + twip.height());
+}

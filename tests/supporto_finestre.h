@@ -1,0 +1,72 @@
+#pragma once
+
+// Helpers of the window tests: finding windows and controls by objectName,
+// clicking them as the pupil does, answering message boxes.
+
+#include <QColor>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+// Answers the next message box by clicking the button with the given text,
+// and keeps what the box said.
+class Risponditore : public QObject {
+public:
+    void rispondi(const QString& bottone);
+
+    QString titolo;
+    QString testo;
+    QStringList bottoni;
+    int simbolo = 0;   // QMessageBox::Icon
+    bool risposto = false;
+
+private:
+    void prova();
+
+    QString atteso;
+    int tentativi = 0;
+};
+
+// Watches for a modal window that no test answers. After `secondi` it makes
+// the running test fail, saying what the box said, and closes the box, so
+// that the test goes on and ends instead of waiting for ever.
+class Sorvegliante : public QObject {
+public:
+    explicit Sorvegliante(int secondi = 3);
+
+private:
+    void guarda();
+
+    QTimer orologio;
+    int limite;
+    int aperta = 0;   // ticks the same modal window has been open
+    QWidget* vista = nullptr;
+};
+
+// The visible top-level window with this objectName.
+QWidget* finestra(const QString& nome);
+QStringList finestreAperte();
+
+template <typename T = QWidget>
+T* controllo(QWidget* w, const QString& nome)
+{
+    return w ? w->findChild<T*>(nome) : nullptr;
+}
+
+// A left click in the middle of the control, as the pupil makes it.
+void clicca(QWidget* w, const QString& nome);
+// A click on a command of the window's menu bar.
+void cliccaMenu(QWidget* w, const char* nome);
+
+// The window's background: the colour of its client area.
+QColor sfondoDi(QWidget* w);
+// The text of a label, text box or button; "<none>" when there is no such control.
+QString testoDi(QWidget* w, const QString& nome);
+
+// A control's place in its parent, in twips (15 to a pixel), and whether it
+// lies within half a pixel of the place given.
+QRect inTwip(const QRect& pixel);
+bool aPosto(const QWidget* w, const QRect& twip);

@@ -1,0 +1,395 @@
+// What the pupil sees of every window that stands: places, sizes, captions
+// (blanks counted), fonts and names, row by row from the program's layout
+// tables: the title screen, the main menu, the frame of all seventeen
+// exercise windows and the two-choice windows.
+
+#include "app/applicazione.h"
+#include "app/contesto.h"
+#include "app/interfaccia.h"
+#include "app/stato.h"
+#include "drills/choice/due_scelte.h"
+#include "drills/choice/finestra_due_scelte.h"
+#include "frame/esercizio.h"
+#include "frame/finestra_esercizio.h"
+#include "frame/navigazione.h"
+#include "supporto.h"
+#include "supporto_finestre.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// A drill with nothing of its own, to show the frame of any window.
+class NessunEsercizio final : public Esercizio {
+public:
+    using Esercizio::Esercizio;
+
+protected:
+    std::optional<ErroreElenco> caricaElenchi() override { return std::nullopt; }
+    void presentaElemento() override { caricaColori(); }
+    void blocca() override {}
+    void sblocca() override {}
+};
+
+class SoloCornice final : public FinestraDi<NessunEsercizio> {
+public:
+    SoloCornice(Contesto& contesto, Navigazione& navigazione, int form)
+        : FinestraDi(navigazione, form, std::make_unique<NessunEsercizio>(contesto))
+    {
+        aggiorna();
+    }
+
+protected:
+    void aggiornaEsercizio() override {}
+};
+
+class NessunaNavigazione final : public Navigazione {
+public:
+    void mostraMenu(QWidget*) override {}
+    void erroreAllAvvio(QWidget*, const ErroreElenco&) override {}
+};
+
+// Where a control stands, in twips, how it is written and with which font.
+struct Atteso {
+    QString nome;
+    QString testo;    // caption; a null string: not checked
+    QRect posto;      // twips
+    QString famiglia;
+    double punti;
+    bool grassetto;
+};
+
+void confronta(QWidget* w, const Atteso& a)
+{
+    QWidget* c = controllo(w, a.nome);
+    QVERIFY2(c, qPrintable(a.nome));
+    QVERIFY2(aPosto(c, a.posto), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 twips")
+                                                 .arg(a.nome)
+                                                 .arg(inTwip(c->geometry()).x())
+                                                 .arg(inTwip(c->geometry()).y())
+                                                 .arg(inTwip(c->geometry()).width())
+                                                 .arg(inTwip(c->geometry()).height())));
+    if (!a.testo.isNull())
+        QCOMPARE(testoDi(w, a.nome), a.testo);
+    QCOMPARE(c->font().family(), a.famiglia);
+    QCOMPARE(c->font().pointSizeF(), a.punti);
+    QCOMPARE(c->font().bold(), a.grassetto);
+}
+
+const QString Arial = QStringLiteral("Arial");
+
+} // namespace
+
+Q_DECLARE_METATYPE(Atteso)
+
+class TestDisposizione : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void titolo_data();
+    void titolo();
+    void menu_data();
+    void menu();
+    void opzioni();
+    void cornice_data();
+    void cornice();
+    void barraDeiMenu_data();
+    void barraDeiMenu();
+    void dueScelte_data();
+    void dueScelte();
+
+private:
+    std::unique_ptr<CartellaProva> cartella;
+    StatoComune stato;
+    std::unique_ptr<CasualeCopione> casuale;
+    RegistratoreSuoni suoni;
+    std::unique_ptr<Applicazione> applicazione;
+    NessunaNavigazione navigazione;
+    Sorvegliante sorvegliante;
+};
+
+void TestDisposizione::initTestCase()
+{
+    Interfaccia::preparaStile();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestDisposizione::init()
+{
+    cartella = std::make_unique<CartellaProva>();
+    cartella->scriviElenchiDueScelte();
+    stato = StatoComune();
+    casuale = std::make_unique<CasualeCopione>();
+    applicazione = std::make_unique<Applicazione>(stato, *casuale, suoni, cartella->percorso());
+    applicazione->avvia();
+}
+
+void TestDisposizione::cleanup()
+{
+    applicazione.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDisposizione::titolo_data()
+{
+    QTest::addColumn<Atteso>("atteso");
+    QTest::addColumn<int>("allineamento");
+    QTest::newRow("Label2(0)") << Atteso{"Label2_0", "Catalogare i lumeri", {720, 1575, 8415, 2535}, Arial, 48.75, true}
+                               << int(Qt::AlignHCenter);
+    QTest::newRow("Label2(1)") << Atteso{"Label2_1", "Esercitazioni ortografiche", {2280, 480, 4932, 852}, Arial, 18, true}
+                               << int(Qt::AlignLeft);
+    QTest::newRow("BottoneAvvio") << Atteso{"BottoneAvvio", "Avvio", {2940, 4935, 4110, 1275}, "MS Sans Serif", 18, true}
+                                  << 0;
+}
+
+void TestDisposizione::titolo()
+{
+    QFETCH(Atteso, atteso);
+    QFETCH(int, allineamento);
+    QWidget* w = finestra(QStringLiteral("FormAvvio"));
+    QVERIFY(w);
+    QCOMPARE(inTwip(QRect(QPoint(), w->size())).size(), QSize(10530, 9075));
+    confronta(w, atteso);
+    if (auto* etichetta = controllo<QLabel>(w, atteso.nome))
+        QCOMPARE(int(etichetta->alignment() & Qt::AlignHorizontal_Mask), allineamento);
+}
+
+void TestDisposizione::menu_data()
+{
+    QTest::addColumn<Atteso>("atteso");
+    const struct {
+        const char* nome;
+        const char* testo;
+        int sinistra, alto;
+        double punti;
+    } righe[] = {
+        {"Command1", "Esci", 6360, 5640, 18},
+        {"Command2", "maschile femminile", 480, 630, 13.5},
+        {"Command3", "singolare plurale", 480, 3990, 13.5},
+        {"Command4", "maschile femminile singolare plurale", 3405, 630, 9.75},
+        {"Command5", "proprio comune", 3405, 2310, 13.5},
+        {"Command6", "concreto astratto", 3405, 1470, 13.5},
+        {"Command7", "volgi al  femminile", 480, 1470, 13.5},
+        {"Command8", "volgi al  maschile", 480, 2310, 13.5},
+        {"Command9", "volgi al  plurale", 480, 4830, 13.5},
+        {"Command10", "volgi al  singolare", 480, 5670, 13.5},
+        {"Command11", "derivato da....", 3405, 3150, 13.5},
+        {"Command12", "alterato di....", 3405, 3990, 13.5},
+        {"Command13", "primitivo derivato alterato", 3405, 4830, 12},
+        {"Command14", "cataloga gli alterati", 3405, 5670, 12},
+        {"Command15", "falsi maschili-femminili", 480, 3150, 12},
+        {"Command16", "falsi alterati", 6360, 600, 12},
+        {"Command17", "collettivi", 6375, 1500, 12},
+        {"Command18", "composti", 6375, 2340, 12},
+    };
+    for (const auto& r : righe) {
+        QTest::newRow(r.nome) << Atteso{QString::fromLatin1(r.nome), QString::fromUtf8(r.testo),
+                                        {r.sinistra, r.alto, 2300, 732}, Arial, r.punti, true};
+    }
+    QTest::newRow("Option1(0)") << Atteso{"Option1_0", "prosegue automaticamente  negli esercizi",
+                                          {6360, 4560, 2895, 855}, Arial, 12, true};
+    QTest::newRow("Option1(1)") << Atteso{"Option1_1", "attende la pressione del bottone per proseguire",
+                                          {6360, 3240, 2655, 1215}, Arial, 12, true};
+}
+
+void TestDisposizione::menu()
+{
+    QFETCH(Atteso, atteso);
+    clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
+    QWidget* w = finestra(QStringLiteral("FormMenu"));
+    QVERIFY(w);
+    QCOMPARE(inTwip(QRect(QPoint(), w->size())).size(), QSize(9975, 7680));
+    confronta(w, atteso);
+}
+
+void TestDisposizione::opzioni()
+{
+    // The tab order runs through the buttons, then the option that waits, then the other.
+    clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
+    QWidget* w = finestra(QStringLiteral("FormMenu"));
+    QStringList ordine;
+    QWidget* c = controllo(w, QStringLiteral("Command1"));
+    for (int i = 0; i < 20 && c; ++i, c = c->nextInFocusChain())
+        ordine.append(c->objectName());
+    QStringList atteso;
+    for (int i = 1; i <= 18; ++i)
+        atteso.append(QStringLiteral("Command%1").arg(i));
+    atteso << QStringLiteral("Option1_1") << QStringLiteral("Option1_0");
+    QCOMPARE(ordine, atteso);
+}
+
+void TestDisposizione::cornice_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QRect>("avanti");
+    QTest::addColumn<QPoint>("icone");
+    QTest::addColumn<QPoint>("esatti");
+    QTest::addColumn<QPoint>("etichettaEsatti");
+    QTest::addColumn<QPoint>("errati");
+    QTest::addColumn<QPoint>("etichettaErrati");
+    QTest::addColumn<QString>("nomeErrati");
+    const struct {
+        int form;
+        int av[2];
+        int avW, avH;
+        int ic[2], es[2], ees[2], er[2], eer[2];
+    } righe[] = {
+        {1, {6000, 3720}, 1665, 975, {8190, 630}, {7605, 1830}, {8445, 1710}, {7590, 2460}, {8430, 2340}},
+        {2, {6240, 4200}, 2025, 1215, {7140, 210}, {6555, 1410}, {7395, 1290}, {6540, 2040}, {7380, 1920}},
+        {3, {6240, 4200}, 2025, 1215, {7035, 210}, {6450, 1410}, {7290, 1290}, {6435, 2040}, {7275, 1920}},
+        {4, {4800, 3720}, 2025, 1215, {7980, 210}, {7395, 1410}, {8235, 1290}, {7380, 2040}, {8220, 1920}},
+        {5, {5400, 3600}, 2025, 1215, {7875, 210}, {7290, 1410}, {8130, 1290}, {7275, 2040}, {8115, 1920}},
+        {6, {5880, 4200}, 2025, 1215, {6720, 210}, {6135, 1410}, {6975, 1290}, {6120, 2040}, {6960, 1920}},
+        {7, {5760, 4200}, 2025, 1215, {6930, 210}, {6345, 1410}, {7185, 1290}, {6330, 2040}, {7170, 1920}},
+        {8, {5880, 4080}, 2025, 1215, {7875, 105}, {7290, 1305}, {8130, 1185}, {7275, 1935}, {8115, 1815}},
+        {9, {4800, 3720}, 2025, 1215, {7875, 105}, {7290, 1305}, {8130, 1185}, {7275, 1935}, {8115, 1815}},
+        {10, {5640, 3840}, 1905, 975, {8190, 525}, {7605, 1725}, {8445, 1605}, {7590, 2355}, {8430, 2235}},
+        {11, {6600, 3840}, 2025, 1215, {7980, 420}, {7395, 1620}, {8235, 1500}, {7380, 2250}, {8220, 2130}},
+        {12, {6240, 4320}, 2025, 1215, {7560, 315}, {6975, 1515}, {7815, 1395}, {6960, 2145}, {7800, 2025}},
+        {13, {5160, 3840}, 2025, 1215, {8190, 315}, {7605, 1515}, {8445, 1395}, {7590, 2145}, {8430, 2025}},
+        {14, {6840, 4560}, 2025, 855, {420, 105}, {5190, 360}, {6030, 240}, {7170, 255}, {8010, 135}},
+        {15, {5760, 3840}, 2025, 1215, {8085, 210}, {7500, 1410}, {8340, 1290}, {7485, 2040}, {8325, 1920}},
+        {16, {7320, 3720}, 2025, 1215, {7980, 420}, {7395, 1620}, {8235, 1500}, {7380, 2250}, {8220, 2130}},
+        {17, {6240, 4320}, 2025, 1215, {7350, 210}, {6765, 1410}, {7605, 1290}, {6750, 2040}, {7590, 1920}},
+    };
+    for (const auto& r : righe) {
+        const bool label2 = r.form == 8 || r.form == 14 || r.form == 16;
+        QTest::addRow("Form%d", r.form) << r.form << QRect(r.av[0], r.av[1], r.avW, r.avH)
+                                        << QPoint(r.ic[0], r.ic[1]) << QPoint(r.es[0], r.es[1])
+                                        << QPoint(r.ees[0], r.ees[1]) << QPoint(r.er[0], r.er[1])
+                                        << QPoint(r.eer[0], r.eer[1])
+                                        << (label2 ? QStringLiteral("Label2") : QStringLiteral("Label4"));
+    }
+}
+
+void TestDisposizione::cornice()
+{
+    QFETCH(int, form);
+    QFETCH(QRect, avanti);
+    QFETCH(QPoint, icone);
+    QFETCH(QPoint, esatti);
+    QFETCH(QPoint, etichettaEsatti);
+    QFETCH(QPoint, errati);
+    QFETCH(QPoint, etichettaErrati);
+    QFETCH(QString, nomeErrati);
+    Contesto& contesto = applicazione->contesto();
+    SoloCornice w(contesto, navigazione, form);
+    w.show();
+    QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
+    QCOMPARE(inTwip(QRect(QPoint(), controllo(&w, QStringLiteral("sfondo"))->size())).size(), QSize(10305, 7695));
+    QVERIFY(!w.windowIcon().isNull());
+
+    confronta(&w, {"BottoneAvanti", "avanti", avanti, Arial, 14.25, true});
+    confronta(&w, {"ComandoIconaSi", "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
+                   QApplication::font().pointSizeF(), QApplication::font().bold()});
+    confronta(&w, {"ComandoIconaNo", "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
+                   QApplication::font().pointSizeF(), QApplication::font().bold()});
+    confronta(&w, {"Label1", "Esatti", QRect(esatti, QSize(735, 375)), Arial, 12, true});
+    confronta(&w, {nomeErrati, "Errati", QRect(errati, QSize(735, 495)), Arial, 12, true});
+    confronta(&w, {"EtichettaEsatti", "0", QRect(etichettaEsatti, QSize(975, 615)), Arial, 18, true});
+    confronta(&w, {"EtichettaErrati", "0", QRect(etichettaErrati, QSize(855, 615)), Arial, 18, true});
+    // Before the first answer only the sad face shows; "avanti" is hidden until the start-up.
+    QVERIFY(controllo(&w, QStringLiteral("ComandoIconaNo"))->isVisible());
+    QVERIFY(!controllo(&w, QStringLiteral("ComandoIconaSi"))->isVisible());
+    QVERIFY(!controllo(&w, QStringLiteral("BottoneAvanti"))->isEnabled());
+}
+
+void TestDisposizione::barraDeiMenu_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("spazi");
+    for (int form : {1, 3, 4, 6, 11, 12, 15})
+        QTest::addRow("Form%d", form) << form << 10;
+    for (int form : {2, 5, 7, 8, 10, 13, 14, 16, 17})
+        QTest::addRow("Form%d", form) << form << 11;
+    QTest::newRow("Form9") << 9 << 9;
+}
+
+void TestDisposizione::barraDeiMenu()
+{
+    QFETCH(int, form);
+    QFETCH(int, spazi);
+    SoloCornice w(applicazione->contesto(), navigazione, form);
+    QStringList voci, nomi;
+    for (QAction* a : w.menuBar()->actions()) {
+        voci.append(a->text());
+        nomi.append(a->objectName());
+    }
+    QCOMPARE(voci, (QStringList{QStringLiteral("Azzera conteggio") + QString(10, u' '),
+                                QStringLiteral("Suono?") + QString(10, u' '),
+                                QStringLiteral("Informazioni") + QString(spazi, u' '), QStringLiteral("Esci")}));
+    QCOMPARE(nomi, (QStringList{"MenuAzzera", "mnuSuono", "MenuInformazioni", "mnuesci"}));
+    auto* suono = w.findChild<QMenu*>(QStringLiteral("mnuSuono"));
+    QStringList sottovoci;
+    for (QAction* a : suono->actions()) {
+        sottovoci.append(a->objectName() + u'=' + a->text());
+        // Check marks, not the dots of a choice among options.
+        QVERIFY(a->isCheckable());
+        QVERIFY(!a->actionGroup() || !a->actionGroup()->isExclusive());
+    }
+    QCOMPARE(sottovoci, (QStringList{"mnuSuonoSi=sì", "mnuSuonoNo=no"}));
+    QVERIFY(w.findChild<QAction*>(QStringLiteral("mnuSuonoSi"))->isChecked());
+    QVERIFY(!w.findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->isChecked());
+}
+
+void TestDisposizione::dueScelte_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<Atteso>("bottone1");
+    QTest::addColumn<Atteso>("bottone2");
+    const struct {
+        int form;
+        const char* b1;
+        const char* b2;
+        int s1, s2, larghezza;
+        double punti;
+    } righe[] = {
+        {1, "femminile", "maschile", 360, 3960, 2535, 24},
+        {5, "singolare", "plurale", 360, 3960, 2535, 24},
+        {9, "concreto", "astratto", 360, 3960, 2535, 24},
+        {10, "proprio", "comune", 360, 3960, 2535, 24},
+        {4, "maschile/femminile veri", "maschile/femminile falsi", 210, 3570, 3165, 15.75},
+        {15, "alterato vero", "alterato falso", 525, 3780, 2535, 15.75},
+    };
+    for (const auto& r : righe) {
+        QTest::addRow("Form%d", r.form)
+            << r.form << Atteso{"Bottone1", r.b1, {r.s1, 2520, r.larghezza, 855}, Arial, r.punti, true}
+            << Atteso{"Bottone2", r.b2, {r.s2, 2520, r.larghezza, 855}, Arial, r.punti, true};
+    }
+}
+
+void TestDisposizione::dueScelte()
+{
+    QFETCH(int, form);
+    QFETCH(Atteso, bottone1);
+    QFETCH(Atteso, bottone2);
+    FinestraDueScelte w(applicazione->contesto(), navigazione, *configDueScelte(form));
+    QVERIFY(!w.carica());
+    w.show();
+    QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
+    confronta(&w, {"Text1", QString(), {120, 240, 6855, 1455}, Arial, 27.75, true});
+    confronta(&w, bottone1);
+    confronta(&w, bottone2);
+    QVERIFY(controllo<QLineEdit>(&w, QStringLiteral("Text1"))->isReadOnly());
+    QCOMPARE(controllo(&w, QStringLiteral("Bottone1"))->nextInFocusChain(), controllo(&w, QStringLiteral("Bottone2")));
+}
+
+QTEST_MAIN(TestDisposizione)
+#include "test_disposizione.moc"
