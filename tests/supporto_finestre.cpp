@@ -10,6 +10,20 @@
 #include <QMessageBox>
 #include <QTest>
 
+ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni)
+    : casuale(std::move(estrazioni))
+    , applicazione(stato, casuale, suoni, cartella.percorso())
+{
+    cartella.scriviElenchiDueScelte();
+}
+
+ProgrammaDiProva::~ProgrammaDiProva()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void Risponditore::rispondi(const QString& bottone)
 {
     atteso = bottone;

@@ -3,6 +3,10 @@
 // Helpers of the window tests: finding windows and controls by objectName,
 // clicking them as the pupil does, answering message boxes.
 
+#include "app/applicazione.h"
+#include "app/stato.h"
+#include "supporto.h"
+
 #include <QColor>
 #include <QObject>
 #include <QRect>
@@ -10,6 +14,21 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+// The whole program on a folder of small word lists (CartellaProva's), with
+// a scripted random sequence and recorded sounds; draws not scripted give 1.
+// It ends by closing every window.
+class ProgrammaDiProva {
+public:
+    explicit ProgrammaDiProva(QList<float> estrazioni = {});
+    ~ProgrammaDiProva();
+
+    CartellaProva cartella;
+    StatoComune stato;
+    CasualeCopione casuale;
+    RegistratoreSuoni suoni;
+    Applicazione applicazione;
+};
 
 // Answers the next message box by clicking the button with the given text,
 // and keeps what the box said.

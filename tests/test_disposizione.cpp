@@ -114,11 +114,7 @@ private slots:
     void dueScelte();
 
 private:
-    std::unique_ptr<CartellaProva> cartella;
-    StatoComune stato;
-    std::unique_ptr<CasualeCopione> casuale;
-    RegistratoreSuoni suoni;
-    std::unique_ptr<Applicazione> applicazione;
+    std::unique_ptr<ProgrammaDiProva> programma;
     NessunaNavigazione navigazione;
     Sorvegliante sorvegliante;
 };
@@ -131,20 +127,13 @@ void TestDisposizione::initTestCase()
 
 void TestDisposizione::init()
 {
-    cartella = std::make_unique<CartellaProva>();
-    cartella->scriviElenchiDueScelte();
-    stato = StatoComune();
-    casuale = std::make_unique<CasualeCopione>();
-    applicazione = std::make_unique<Applicazione>(stato, *casuale, suoni, cartella->percorso());
-    applicazione->avvia();
+    programma = std::make_unique<ProgrammaDiProva>();
+    programma->applicazione.avvia();
 }
 
 void TestDisposizione::cleanup()
 {
-    applicazione.reset();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    programma.reset();
 }
 
 void TestDisposizione::titolo_data()
@@ -289,7 +278,7 @@ void TestDisposizione::cornice()
     QFETCH(QPoint, errati);
     QFETCH(QPoint, etichettaErrati);
     QFETCH(QString, nomeErrati);
-    Contesto& contesto = applicazione->contesto();
+    Contesto& contesto = programma->applicazione.contesto();
     SoloCornice w(contesto, navigazione, form);
     w.show();
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
@@ -326,7 +315,7 @@ void TestDisposizione::barraDeiMenu()
 {
     QFETCH(int, form);
     QFETCH(int, spazi);
-    SoloCornice w(applicazione->contesto(), navigazione, form);
+    SoloCornice w(programma->applicazione.contesto(), navigazione, form);
     QStringList voci, nomi;
     for (QAction* a : w.menuBar()->actions()) {
         voci.append(a->text());
@@ -380,7 +369,7 @@ void TestDisposizione::dueScelte()
     QFETCH(int, form);
     QFETCH(Atteso, bottone1);
     QFETCH(Atteso, bottone2);
-    FinestraDueScelte w(applicazione->contesto(), navigazione, *configDueScelte(form));
+    FinestraDueScelte w(programma->applicazione.contesto(), navigazione, *configDueScelte(form));
     QVERIFY(!w.carica());
     w.show();
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));

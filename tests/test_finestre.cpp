@@ -75,11 +75,7 @@ private:
     // Opens the exercise with the draws of its first item: colour, list, index...
     QWidget* apriEsercizio(int form, std::initializer_list<float> estrazioni);
 
-    std::unique_ptr<CartellaProva> cartella;
-    StatoComune stato;
-    std::unique_ptr<CasualeCopione> casuale;
-    RegistratoreSuoni suoni;
-    std::unique_ptr<Applicazione> applicazione;
+    std::unique_ptr<ProgrammaDiProva> programma;
     Risponditore risponditore;
     Sorvegliante sorvegliante;
 };
@@ -92,22 +88,14 @@ void TestFinestre::initTestCase()
 
 void TestFinestre::init()
 {
-    cartella = std::make_unique<CartellaProva>();
-    cartella->scriviElenchiDueScelte();
-    stato = StatoComune();
     // Draws not scripted give 1: the first colour, list 1, index 1.
-    casuale = std::make_unique<CasualeCopione>(QList<float>{per(7, 18)});
-    suoni.suonati.clear();
-    applicazione = std::make_unique<Applicazione>(stato, *casuale, suoni, cartella->percorso());
-    applicazione->avvia();
+    programma = std::make_unique<ProgrammaDiProva>(QList<float>{per(7, 18)});
+    programma->applicazione.avvia();
 }
 
 void TestFinestre::cleanup()
 {
-    applicazione.reset();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    programma.reset();
 }
 
 QWidget* TestFinestre::apriMenu()
@@ -121,7 +109,7 @@ QWidget* TestFinestre::apriEsercizio(int form, std::initializer_list<float> estr
     QWidget* menu = finestra(QStringLiteral("FormMenu"));
     if (!menu)
         menu = apriMenu();
-    casuale->aggiungi(estrazioni);
+    programma->casuale.aggiungi(estrazioni);
     clicca(menu, bottoniDelMenu.value(form));
     return finestra(QStringLiteral("Form%1").arg(form));
 }
@@ -131,11 +119,11 @@ void TestFinestre::titoloEMenu()
     QWidget* titolo = finestra(QStringLiteral("FormAvvio"));
     QVERIFY(titolo);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormAvvio")});
-    QVERIFY(stato.attendiBottone);
+    QVERIFY(programma->stato.attendiBottone);
     QCOMPARE(titolo->palette().color(QPalette::Window), dellaTavolozza(7));
     QVERIFY(!titolo->windowIcon().isNull());
 
-    casuale->aggiungi({per(14, 18)});
+    programma->casuale.aggiungi({per(14, 18)});
     QWidget* menu = apriMenu();
     QVERIFY(menu);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
@@ -174,11 +162,11 @@ void TestFinestre::esercizio()
     QFETCH(int, giusto);
     QWidget* menu = apriMenu();
     for (float v : estrazioni)
-        casuale->aggiungi({v});
+        programma->casuale.aggiungi({v});
     clicca(menu, bottoniDelMenu.value(form));
     QWidget* f = finestra(QStringLiteral("Form%1").arg(form));
     QVERIFY(f);
-    QCOMPARE(casuale->rimasti(), 0);
+    QCOMPARE(programma->casuale.rimasti(), 0);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form%1").arg(form)});
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QCOMPARE(sfondoDi(f), dellaTavolozza(int(estrazioni.first() * 18) + 1));
@@ -195,13 +183,13 @@ void TestFinestre::esercizio()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
 
-    casuale->aggiungi({per(3, 4)});   // the sound
+    programma->casuale.aggiungi({per(3, 4)});   // the sound
     clicca(f, QStringLiteral("Bottone%1").arg(giusto));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
-    QCOMPARE(suoni.suonati, (QList<Suono>{Suono::No, Suono::Si3}));
-    QCOMPARE(stato.contaEsatti, qint16(1));
+    QCOMPARE(programma->suoni.suonati, (QList<Suono>{Suono::No, Suono::Si3}));
+    QCOMPARE(programma->stato.contaEsatti, qint16(1));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);   // waiting for "avanti"
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
 
@@ -213,8 +201,8 @@ void TestFinestre::esercizio()
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
     QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
-    QCOMPARE(stato.contaEsatti, qint16(0));
-    QCOMPARE(stato.contaErrati, qint16(0));
+    QCOMPARE(programma->stato.contaEsatti, qint16(0));
+    QCOMPARE(programma->stato.contaErrati, qint16(0));
 }
 
 void TestFinestre::attesaDiAvanti()
@@ -235,10 +223,10 @@ void TestFinestre::attesaDiAvanti()
     QCOMPARE(facciaDi(f, QStringLiteral("Bottone2")), sistema);
     clicca(f, QStringLiteral("Bottone2"));   // disabled: nothing counts
     clicca(f, QStringLiteral("Bottone1"));
-    QCOMPARE(stato.contaErrati, qint16(0));
-    QCOMPARE(stato.contaEsatti, qint16(1));
+    QCOMPARE(programma->stato.contaErrati, qint16(0));
+    QCOMPARE(programma->stato.contaEsatti, qint16(1));
 
-    casuale->aggiungi({per(5, 18), per(2, 2), per(2, 4)});
+    programma->casuale.aggiungi({per(5, 18), per(2, 2), per(2, 4)});
     clicca(f, QStringLiteral("BottoneAvanti"));
     QVERIFY(!avanti->isEnabled());
     QVERIFY(avanti->isVisible());
@@ -248,14 +236,14 @@ void TestFinestre::attesaDiAvanti()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("libro"));
     QCOMPARE(sfondoDi(f), dellaTavolozza(5));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
-    QCOMPARE(casuale->rimasti(), 0);
+    QCOMPARE(programma->casuale.rimasti(), 0);
 }
 
 void TestFinestre::proseguimentoAutomatico()
 {
     QWidget* menu = apriMenu();
     clicca(menu, QStringLiteral("Option1_0"));
-    QVERIFY(!stato.attendiBottone);
+    QVERIFY(!programma->stato.attendiBottone);
     // Form9: "tavolo", then "gioia", then "sedia", each in its colour.
     QWidget* f = apriEsercizio(9, {per(1, 18), per(1, 2), per(1, 2)});
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
@@ -266,7 +254,7 @@ void TestFinestre::proseguimentoAutomatico()
     } passi[] = {{1, 6, 2, 1, 1, "gioia"}, {2, 11, 1, 2, 2, "sedia"}, {1, 18, 1, 2, 2, "sedia"}};
     int esatti = 0;
     for (const auto& p : passi) {
-        casuale->aggiungi({0.0f, per(p.colore, 18), per(p.lista, 2), per(p.indice, p.quanti)});
+        programma->casuale.aggiungi({0.0f, per(p.colore, 18), per(p.lista, 2), per(p.indice, p.quanti)});
         clicca(f, QStringLiteral("Bottone%1").arg(p.giusto));
         QCOMPARE(testoDi(f, QStringLiteral("Text1")), QString::fromUtf8(p.poi));
         QCOMPARE(sfondoDi(f), dellaTavolozza(p.colore));
@@ -274,7 +262,7 @@ void TestFinestre::proseguimentoAutomatico()
         QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
         QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), Cornice::formaNumero(++esatti));
     }
-    QCOMPARE(casuale->rimasti(), 0);
+    QCOMPARE(programma->casuale.rimasti(), 0);
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
 
     risponditore.rispondi(QStringLiteral("Sì"));
@@ -294,7 +282,7 @@ void TestFinestre::opzioneLettaUnaVolta()
 {
     // The option decides at the window's start-up, for the whole of its life.
     QWidget* f = apriEsercizio(9, {per(1, 18), per(1, 2), per(1, 2)});
-    stato.attendiBottone = false;
+    programma->stato.attendiBottone = false;
     clicca(f, QStringLiteral("Bottone1"));
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
@@ -319,8 +307,8 @@ void TestFinestre::esciNoEAzzera()
     cliccaMenu(f, "MenuAzzera");
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
-    QCOMPARE(stato.contaEsatti, qint16(0));
-    QCOMPARE(stato.contaErrati, qint16(0));
+    QCOMPARE(programma->stato.contaEsatti, qint16(0));
+    QCOMPARE(programma->stato.contaErrati, qint16(0));
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());   // still waiting
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
@@ -349,9 +337,9 @@ void TestFinestre::suonoNo()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("casa"));
     clicca(f, QStringLiteral("Bottone2"));
     clicca(f, QStringLiteral("Bottone1"));
-    QVERIFY(suoni.suonati.isEmpty());
-    QCOMPARE(stato.contaEsatti, qint16(1));
-    QCOMPARE(stato.contaErrati, qint16(1));
+    QVERIFY(programma->suoni.suonati.isEmpty());
+    QCOMPARE(programma->stato.contaEsatti, qint16(1));
+    QCOMPARE(programma->stato.contaErrati, qint16(1));
 
     cliccaMenu(f, "mnuSuono");
     QTRY_VERIFY(menuSuono->isVisible());
@@ -359,7 +347,7 @@ void TestFinestre::suonoNo()
     QTRY_VERIFY(!menuSuono->isVisible());
     QVERIFY(si->isChecked() && !no->isChecked());
     clicca(f, QStringLiteral("Bottone1"));   // waiting: nothing
-    QVERIFY(suoni.suonati.isEmpty());
+    QVERIFY(programma->suoni.suonati.isEmpty());
 
     // A new window starts with "sì" again.
     risponditore.rispondi(QStringLiteral("Sì"));
@@ -402,8 +390,8 @@ void TestFinestre::esciDalProgramma()
 
 void TestFinestre::elencoGuasto()
 {
-    cartella->togli(QStringLiteral("astratti.txt"));
-    cartella->scrivi(QStringLiteral("falsialterati.txt"), QStringLiteral("mulo,mulino\nlampo\n"));
+    programma->cartella.togli(QStringLiteral("astratti.txt"));
+    programma->cartella.scrivi(QStringLiteral("falsialterati.txt"), QStringLiteral("mulo,mulino\nlampo\n"));
     QWidget* menu = apriMenu();
 
     risponditore.rispondi(QStringLiteral("OK"));
@@ -466,16 +454,16 @@ void TestFinestre::avvioAllAttivazione()
                                           {"Bottone2", "due", {3960, 2520, 2535, 855}}}},
                                         24};
     if (guasto)
-        cartella->togli(QStringLiteral("astratti.txt"));
+        programma->cartella.togli(QStringLiteral("astratti.txt"));
     QWidget* menu = apriMenu();
-    auto* f = new FinestraDueScelte(applicazione->contesto(), *applicazione, config);
+    auto* f = new FinestraDueScelte(programma->applicazione.contesto(), programma->applicazione, config);
     f->setAttribute(Qt::WA_DeleteOnClose);
     QVERIFY(!f->carica());   // nothing on load
     QVERIFY(!f->esercizio().avviato());
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("Text1"));
     if (guasto)
         risponditore.rispondi(QStringLiteral("OK"));
-    casuale->aggiungi({per(3, 18), per(2, 2), per(1, 1)});
+    programma->casuale.aggiungi({per(3, 18), per(2, 2), per(1, 1)});
     f->show();
     menu->close();
     if (guasto) {

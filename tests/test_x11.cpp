@@ -1,10 +1,7 @@
 // What the window manager is told of each window, read back from a real X
 // server: no title text, and not the program's name in its place.
 
-#include "app/applicazione.h"
 #include "app/interfaccia.h"
-#include "app/stato.h"
-#include "supporto.h"
 #include "supporto_finestre.h"
 
 #include <QApplication>
@@ -39,10 +36,6 @@ private slots:
     void nessunTitolo();
 
 private:
-    CartellaProva cartella;
-    StatoComune stato;
-    CasualeCopione casuale;
-    RegistratoreSuoni suoni;
     Sorvegliante sorvegliante;
 };
 
@@ -52,7 +45,6 @@ void TestX11::initTestCase()
         QSKIP("needs an X server");
     Interfaccia::preparaStile();
     QApplication::setQuitOnLastWindowClosed(false);
-    cartella.scriviElenchiDueScelte();
 }
 
 void TestX11::nessunTitolo_data()
@@ -68,8 +60,8 @@ void TestX11::nessunTitolo()
 {
     QFETCH(QStringList, clic);
     QFETCH(QString, nome);
-    Applicazione applicazione(stato, casuale, suoni, cartella.percorso());
-    applicazione.avvia();
+    ProgrammaDiProva programma;
+    programma.applicazione.avvia();
     for (const QString& bottone : clic) {
         const QStringList aperte = finestreAperte();
         QCOMPARE(aperte.size(), 1);
