@@ -131,7 +131,7 @@ std::optional<ErroreElenco> FinestraEsercizio::carica()
 
 void FinestraEsercizio::avviaAllAttivazione()
 {
-    if (logica_->avviato() || avvioTentato)
+    if (avvioTentato)
         return;
     avvioTentato = true;
     if (auto errore = logica_->avvia())

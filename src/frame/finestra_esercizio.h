@@ -31,7 +31,6 @@ public:
     std::optional<ErroreElenco> carica();
 
     const Esercizio& esercizio() const { return *logica_; }
-    const DisposizioneCornice& disposizione() const { return disposizione_; }
 
     // What the logic tells the window.
     void aggiorna() override;

@@ -35,8 +35,6 @@ class LogicaDueScelte final : public EsercizioAScelta {
 public:
     LogicaDueScelte(Contesto& contesto, const ConfigDueScelte& config);
 
-    const ConfigDueScelte& config() const { return config_; }
-
 protected:
     std::optional<ErroreElenco> caricaElenchi() override;
     void presentaElemento() override;

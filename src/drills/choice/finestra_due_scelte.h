@@ -4,7 +4,6 @@
 #include "frame/controlli.h"
 #include "frame/finestra_esercizio.h"
 
-#include <memory>
 
 struct Contesto;
 class QLineEdit;
@@ -20,6 +19,6 @@ protected:
     void aggiornaEsercizio() override;
 
 private:
-    QLineEdit* testo = nullptr;
-    std::unique_ptr<RigaBottoni> bottoni;
+    QLineEdit* testo;
+    RigaBottoni bottoni;
 };
