@@ -8,7 +8,7 @@
 #include "app/interfaccia.h"
 #include "app/stato.h"
 #include "drills/choice/due_scelte.h"
-#include "drills/choice/finestra_due_scelte.h"
+#include "drills/choice/finestra_scelta.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
 #include "frame/navigazione.h"
@@ -369,7 +369,8 @@ void TestDisposizione::dueScelte()
     QFETCH(int, form);
     QFETCH(Atteso, bottone1);
     QFETCH(Atteso, bottone2);
-    FinestraDueScelte w(programma->applicazione.contesto(), navigazione, *configDueScelte(form));
+    std::unique_ptr<FinestraAScelta> finestra(finestraDueScelte(programma->applicazione.contesto(), navigazione, *configDueScelte(form)));
+    FinestraAScelta& w = *finestra;
     QVERIFY(!w.carica());
     w.show();
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));

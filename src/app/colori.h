@@ -14,6 +14,8 @@ inline constexpr ColoreVb Nero = 0x00000000;
 inline constexpr ColoreVb Bianco = 0x00FFFFFF;
 inline constexpr ColoreVb Rosso = 0x000000FF;
 inline constexpr ColoreVb GrigioChiaro = 0x00C0C0C0;
+// The light cyan of the instructions above a drill.
+inline constexpr ColoreVb Celeste = 0x00FFFF80;
 
 // The palette Tavolozza: entries 1 to 18 (entry 0 is never used). The light
 // pink stands twice, at 14 and 15, so it comes up twice as often.

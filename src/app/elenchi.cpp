@@ -244,3 +244,12 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
         *righe = std::move(inizi);
     return std::nullopt;
 }
+
+QStringList colonna(const Tabella& tabella, int campo)
+{
+    QStringList valori;
+    valori.reserve(tabella.size());
+    for (const QStringList& record : tabella)
+        valori.append(record.value(campo - 1));
+    return valori;
+}

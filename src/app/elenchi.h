@@ -24,6 +24,9 @@ struct Campo {
 // tabella[r - 1], its field c (1-based) is tabella[r - 1][c - 1].
 using Tabella = QList<QStringList>;
 
+// Field `campo` (1-based) of every record, in order.
+QStringList colonna(const Tabella& tabella, int campo);
+
 // Reads the word lists of the folder "testi".
 //
 // A file is a sequence of fields separated by commas and line ends (CR LF, LF

@@ -3,6 +3,7 @@
 #include "app/casuale.h"
 #include "app/contesto.h"
 #include "app/stato.h"
+#include "drills/verifiche.h"
 
 namespace {
 
@@ -45,34 +46,6 @@ QStringList nomi(const std::array<const char*, 2>& file)
     return risultato;
 }
 
-QStringList colonna(const Tabella& tabella, int campo)
-{
-    QStringList valori;
-    valori.reserve(tabella.size());
-    for (const QStringList& record : tabella)
-        valori.append(record.value(campo - 1));
-    return valori;
-}
-
-std::optional<ErroreElenco> nessunaParola(const QStringList& file)
-{
-    return ErroreElenco{file.join(QStringLiteral("\" e \"")), 0,
-                        QStringLiteral("non c'è nessuna parola da mostrare.")};
-}
-
-// The first record whose altered forms (fields 2 to 5) are all empty.
-qsizetype senzaAlterati(const Tabella& tabella)
-{
-    for (qsizetype r = 0; r < tabella.size(); ++r) {
-        bool vuoto = true;
-        for (int c = 2; c <= 5; ++c)
-            vuoto = vuoto && tabella[r].value(c - 1).isEmpty();
-        if (vuoto)
-            return r;
-    }
-    return -1;
-}
-
 } // namespace
 
 const ConfigDueScelte* configDueScelte(int form)
@@ -103,10 +76,10 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
             return errore;
         if (auto errore = lettore.caricaElenco(file2, elenco2))
             return errore;
-        if (elenco1.isEmpty())
-            return nessunaParola(file1);
-        if (elenco2.isEmpty())
-            return nessunaParola(file2);
+        if (auto errore = Verifiche::vuoto(file1, elenco1.size()))
+            return errore;
+        if (auto errore = Verifiche::vuoto(file2, elenco2.size()))
+            return errore;
         stato.riempi(1, elenco1);
         stato.riempi(2, elenco2);
         return std::nullopt;
@@ -116,14 +89,10 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
         // Record i of the first file goes to Elenco1 and Elenco3, of the second
         // to Elenco2 and Elenco4; the counts are Quanti1 and Quanti2.
         Tabella veri, falsi;
-        if (auto errore = lettore.caricaRecord(file1.first(), 2, StatoComune::MassimoVoci, veri))
+        if (auto errore = Verifiche::caricaTabella(lettore, file1.first(), 2, StatoComune::MassimoVoci, veri))
             return errore;
-        if (auto errore = lettore.caricaRecord(file2.first(), 2, StatoComune::MassimoVoci, falsi))
+        if (auto errore = Verifiche::caricaTabella(lettore, file2.first(), 2, StatoComune::MassimoVoci, falsi))
             return errore;
-        if (veri.isEmpty())
-            return nessunaParola(file1);
-        if (falsi.isEmpty())
-            return nessunaParola(file2);
         stato.riempi(1, colonna(veri, 1));
         stato.riempi(2, colonna(falsi, 1));
         stato.elenco[2] = colonna(veri, 2);   // Quanti3 and Quanti4 are left as they are
@@ -132,21 +101,10 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
     }
 
     Tabella alterati, falsi;
-    QList<int> righe;
-    if (auto errore = lettore.caricaRecord(file1.first(), 5, RigheTabella, alterati, &righe))
+    if (auto errore = Verifiche::caricaAlterati(lettore, RigheTabella, alterati))
         return errore;
-    if (auto errore = lettore.caricaRecord(file2.first(), 2, RigheTabella, falsi))
+    if (auto errore = Verifiche::caricaTabella(lettore, file2.first(), 2, RigheTabella, falsi))
         return errore;
-    if (alterati.isEmpty())
-        return nessunaParola(file1);
-    if (falsi.isEmpty())
-        return nessunaParola(file2);
-    if (const qsizetype r = senzaAlterati(alterati); r >= 0) {
-        // The window would look for an altered form of this noun for ever.
-        return ErroreElenco{file1.first(), righe.value(r),
-                            QStringLiteral("il nome \"%1\" non ha nessuna forma alterata.")
-                                .arg(alterati[r].value(0))};
-    }
     tabellaAlterati = std::move(alterati);
     tabellaFalsiAlterati = std::move(falsi);
     stato.quanti[0] = static_cast<qint16>(tabellaAlterati.size());

@@ -1,0 +1,81 @@
+#include "drills/typed/finestra_scritta.h"
+
+#include "app/interfaccia.h"
+#include "frame/controlli.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace Interfaccia;
+
+CasellaRisposta::CasellaRisposta(QWidget* genitore, std::function<void(const QString&)> invio)
+    : QLineEdit(genitore)
+    , invio(std::move(invio))
+{
+}
+
+void CasellaRisposta::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        evento->accept();
+        invio(text());
+        return;
+    }
+    QLineEdit::keyPressEvent(evento);
+}
+
+FinestraScritta::FinestraScritta(Contesto& contesto, Navigazione& navigazione, const ConfigScritta& config)
+    : FinestraDi(navigazione, config.form, std::make_unique<LogicaScritta>(contesto, config))
+{
+    const Rettangolo& i = config.istruzione.posto;
+    istruzione = new QLabel(QString::fromUtf8(config.istruzione.didascalia), sfondo());
+    istruzione->setObjectName(QString::fromLatin1(config.istruzione.nome));
+    istruzione->setGeometry(rettangolo(i.sinistra, i.alto, i.larghezza, i.altezza));
+    istruzione->setFont(carattere(14.25));
+    istruzione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    coloraTesto(istruzione, Colori::Celeste);
+
+    testo = Controlli::casellaElemento(sfondo(), {630, 1155, 4965, 1035}, 24);
+
+    risposta = new CasellaRisposta(sfondo(), [this](const QString& digitato) { logica().invia(digitato); });
+    risposta->setObjectName(QStringLiteral("Text2"));
+    risposta->setGeometry(rettangolo(config.sinistraRisposta, 2310, 4965, 1035));
+    risposta->setFont(carattere(24));
+    risposta->setAccessibleName(QStringLiteral("Risposta"));
+
+    aiuto = new QToolButton(sfondo());
+    aiuto->setObjectName(QStringLiteral("SSCommand1"));
+    aiuto->setText(QStringLiteral("Aiutami"));
+    aiuto->setIcon(icona(QStringLiteral("aiuto")));
+    aiuto->setIconSize(QSize(32, 32));
+    aiuto->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    aiuto->setFont(carattere(27.75, false));
+    aiuto->setGeometry(rettangolo(config.aiuto.sinistra, config.aiuto.alto, 2160, 1185));
+    // A click leaves the focus on the button, as on every command button.
+    aiuto->setFocusPolicy(Qt::StrongFocus);
+    connect(aiuto, &QToolButton::clicked, this, [this] { logica().aiutami(); });
+
+    // The answer first; help and "avanti" last.
+    setTabOrder(risposta, aiuto);
+    setTabOrder(aiuto, bottoneAvanti());
+    aggiorna();
+}
+
+void FinestraScritta::aggiornaEsercizio()
+{
+    testo->setText(logica().testo());
+    testo->setCursorPosition(0);
+    risposta->setEnabled(logica().rispostaAbilitata());
+}
+
+void FinestraScritta::svuotaRisposta()
+{
+    risposta->clear();
+}
+
+void FinestraScritta::fuocoRisposta()
+{
+    aggiorna();   // the box may have just been enabled
+    risposta->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "drills/typed/scritte.h"
+#include "frame/finestra_esercizio.h"
+
+#include <QLineEdit>
+#include <functional>
+
+class QLabel;
+class QToolButton;
+struct Contesto;
+
+// Text2: the box the pupil types the answer in. Enter (the main key or the
+// keypad's, with any modifier) sends the answer; every other key edits.
+class CasellaRisposta final : public QLineEdit {
+public:
+    CasellaRisposta(QWidget* genitore, std::function<void(const QString&)> invio);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    std::function<void(const QString&)> invio;
+};
+
+// The window of a typed-answer drill: the instruction Label3, the word in
+// Text1, the answer in Text2 and the help button SSCommand1 "Aiutami".
+class FinestraScritta final : public FinestraDi<LogicaScritta> {
+    Q_OBJECT
+public:
+    FinestraScritta(Contesto& contesto, Navigazione& navigazione, const ConfigScritta& config);
+
+    void svuotaRisposta() override;
+    void fuocoRisposta() override;
+
+protected:
+    void aggiornaEsercizio() override;
+
+private:
+    QLabel* istruzione;
+    QLineEdit* testo;
+    CasellaRisposta* risposta;
+    QToolButton* aiuto;
+};
