@@ -32,3 +32,10 @@ void CartellaProva::scriviElenchiDueScelte() const
     scrivi(QStringLiteral("alterati.txt"), QStringLiteral("casa,casetta,,,casupola\nnaso,,nasone,,\n"));
     scrivi(QStringLiteral("falsialterati.txt"), QStringLiteral("mulo,mulino\n"));
 }
+
+void CartellaProva::scriviElenchiScritte() const
+{
+    scrivi(QStringLiteral("singolarePlurale.txt"),
+           QStringLiteral("uomo,uomini\nCITTÀ,città\npesce d'aprile,pesci d'aprile\n"));
+    scrivi(QStringLiteral("derivati.txt"), QStringLiteral("Giornale,Giornalaio\nfiore,fioraio\n"));
+}

@@ -95,6 +95,10 @@ public:
     // re/regina gallo/gallina against porto/porta, altered casa and naso
     // against mulo/mulino.
     void scriviElenchiDueScelte() const;
+    // And for the typed-answer and three-choice windows: singular and plural
+    // uomo/uomini CITTÀ/città "pesce d'aprile"/"pesci d'aprile", derived
+    // Giornale/Giornalaio fiore/fioraio.
+    void scriviElenchiScritte() const;
 
 private:
     QTemporaryDir cartella;

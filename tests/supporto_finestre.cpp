@@ -15,6 +15,7 @@ ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni)
     , applicazione(stato, casuale, suoni, cartella.percorso())
 {
     cartella.scriviElenchiDueScelte();
+    cartella.scriviElenchiScritte();
 }
 
 ProgrammaDiProva::~ProgrammaDiProva()
