@@ -8,7 +8,9 @@
 #include "app/interfaccia.h"
 #include "app/stato.h"
 #include "drills/choice/due_scelte.h"
+#include "drills/choice/finestra_griglia.h"
 #include "drills/choice/finestra_scelta.h"
+#include "drills/typed/finestra_scritta.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
 #include "frame/navigazione.h"
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -92,6 +95,7 @@ const QString Arial = QStringLiteral("Arial");
 } // namespace
 
 Q_DECLARE_METATYPE(Atteso)
+Q_DECLARE_METATYPE(QList<Atteso>)
 
 class TestDisposizione : public QObject {
     Q_OBJECT
@@ -112,6 +116,10 @@ private slots:
     void barraDeiMenu();
     void dueScelte_data();
     void dueScelte();
+    void scritte_data();
+    void scritte();
+    void treScelteEGriglia_data();
+    void treScelteEGriglia();
 
 private:
     std::unique_ptr<ProgrammaDiProva> programma;
@@ -379,6 +387,113 @@ void TestDisposizione::dueScelte()
     confronta(&w, bottone2);
     QVERIFY(controllo<QLineEdit>(&w, QStringLiteral("Text1"))->isReadOnly());
     QCOMPARE(controllo(&w, QStringLiteral("Bottone1"))->nextInFocusChain(), controllo(&w, QStringLiteral("Bottone2")));
+}
+
+void TestDisposizione::scritte_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<Atteso>("istruzione");
+    QTest::addColumn<int>("sinistraRisposta");
+    QTest::addColumn<QPoint>("aiuto");
+    const struct {
+        int form;
+        const char* istruzione;
+        int larghezza, risposta, aiutoX, aiutoY;
+    } righe[] = {
+        {2, "Volgi al femminile", 2955, 600, 2040, 4080},
+        {3, "Volgi al maschile", 2955, 630, 2760, 4080},
+        {6, "Volgi al plurale", 2955, 630, 1920, 4200},
+        {7, "Volgi al singolare", 2955, 630, 2280, 4200},
+        {11, "Questa parola deriva da", 4530, 630, 3360, 3840},
+        {12, "Questa parola è alterata di......", 4530, 630, 2160, 4305},
+    };
+    for (const auto& r : righe) {
+        QTest::addRow("Form%d", r.form) << r.form
+                                        << Atteso{"Label3", QString::fromUtf8(r.istruzione),
+                                                  {630, 210, r.larghezza, 540}, Arial, 14.25, true}
+                                        << r.risposta << QPoint(r.aiutoX, r.aiutoY);
+    }
+}
+
+void TestDisposizione::scritte()
+{
+    QFETCH(int, form);
+    QFETCH(Atteso, istruzione);
+    QFETCH(int, sinistraRisposta);
+    QFETCH(QPoint, aiuto);
+    FinestraScritta w(programma->applicazione.contesto(), navigazione, *configScritta(form));
+    w.show();
+    QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
+    confronta(&w, istruzione);
+    confronta(&w, {"Text1", "Text1", {630, 1155, 4965, 1035}, Arial, 24, true});
+    confronta(&w, {"Text2", "", {sinistraRisposta, 2310, 4965, 1035}, Arial, 24, true});
+    confronta(&w, {"SSCommand1", "Aiutami", {aiuto.x(), aiuto.y(), 2160, 1185}, Arial, 27.75, false});
+    QCOMPARE(controllo(&w, QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
+    QVERIFY(!controllo(&w, QStringLiteral("Label3"))->autoFillBackground());
+    QVERIFY(controllo<QLineEdit>(&w, QStringLiteral("Text1"))->isReadOnly());
+    QCOMPARE(controllo(&w, QStringLiteral("Text1"))->focusPolicy(), Qt::NoFocus);
+    auto* bottone = controllo<QToolButton>(&w, QStringLiteral("SSCommand1"));
+    QCOMPARE(bottone->iconSize(), QSize(32, 32));
+    QCOMPARE(bottone->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(!bottone->icon().isNull());
+    // What Tab goes through from the answer: help and "avanti" last.
+    QWidget* risposta = controllo(&w, QStringLiteral("Text2"));
+    QStringList tab;
+    for (QWidget* x = risposta; tab.size() < 20; x = x->nextInFocusChain()) {
+        if (x->focusPolicy() & Qt::TabFocus)
+            tab.append(x->objectName());
+        if (x->nextInFocusChain() == risposta)
+            break;
+    }
+    QCOMPARE(tab, (QStringList{"Text2", "SSCommand1", "BottoneAvanti"}));
+}
+
+void TestDisposizione::treScelteEGriglia_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QList<Atteso>>("controlli");
+    const QString sansSerif = Interfaccia::carattereSansSerif().family();
+    QTest::newRow("Form13") << 13
+                            << QList<Atteso>{{"Text1", "Text1", {120, 240, 6855, 1455}, Arial, 27.75, true},
+                                             {"Bottone1", "primitivo", {105, 2625, 2535, 855}, Arial, 24, true},
+                                             {"Command1", "derivato", {2730, 2625, 2535, 855}, Arial, 24, true},
+                                             {"Bottone2", "alterato", {5355, 2625, 2535, 855}, Arial, 24, true}};
+    QTest::newRow("Form8")
+        << 8
+        << QList<Atteso>{
+               {"Label3", "Clicca nella casella esatta", {105, 210, 4320, 435}, Arial, 14.25, true},
+               {"Text1", "Text1", {1155, 630, 4545, 645}, Arial, 24, true},
+               {"Label4", "maschile" + QString(19, u' ') + "femminile", {1260, 1785, 3480, 225}, sansSerif, 8.25, true},
+               {"Label5", "singolare", {105, 2940, 855, 330}, sansSerif, 8.25, true},
+               {"Label6", "plurale", {315, 4305, 645, 330}, sansSerif, 8.25, true},
+               {"Label7", "", {945, 1995, 1800, 1695}, Arial, 14.25, true},
+               {"Label8", "", {2730, 1995, 1800, 1695}, Arial, 14.25, true},
+               {"Label9", "", {945, 3675, 1800, 1695}, Arial, 14.25, true},
+               {"Label10", "", {2730, 3675, 1800, 1695}, Arial, 14.25, true}};
+}
+
+void TestDisposizione::treScelteEGriglia()
+{
+    QFETCH(int, form);
+    QFETCH(QList<Atteso>, controlli);
+    std::unique_ptr<QWidget> w(form == 13 ? static_cast<QWidget*>(finestraTreScelte(programma->applicazione.contesto(), navigazione))
+                                          : new FinestraGriglia(programma->applicazione.contesto(), navigazione));
+    w->show();
+    QCOMPARE(w->objectName(), QStringLiteral("Form%1").arg(form));
+    for (const Atteso& a : controlli)
+        confronta(w.get(), a);
+    if (form == 13) {
+        QCOMPARE(controllo(w.get(), QStringLiteral("Bottone1"))->nextInFocusChain(), controllo(w.get(), QStringLiteral("Command1")));
+        return;
+    }
+    QCOMPARE(controllo(w.get(), QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
+    for (const char* nome : {"Label7", "Label8", "Label9", "Label10"}) {
+        auto* casella = controllo<QLabel>(w.get(), QString::fromLatin1(nome));
+        QCOMPARE(casella->frameShape(), QFrame::Box);
+        QCOMPARE(casella->grab().toImage().pixelColor(casella->width() / 2, casella->height() / 2), QColor(Qt::white));
+    }
+    for (const char* nome : {"Label3", "Label4", "Label5", "Label6"})
+        QVERIFY(!controllo(w.get(), QString::fromLatin1(nome))->autoFillBackground());
 }
 
 QTEST_MAIN(TestDisposizione)

@@ -122,11 +122,6 @@ void FinestraEsercizio::creaControlli()
     errati->setBuddy(etichettaErrati);
 }
 
-QWidget* FinestraEsercizio::bottoneAvanti() const
-{
-    return avanti;
-}
-
 std::optional<ErroreElenco> FinestraEsercizio::carica()
 {
     if (disposizione_.avvioAdAttivazione)

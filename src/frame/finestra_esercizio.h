@@ -41,8 +41,6 @@ public:
 protected:
     // The client area, below the menu bar: the drill's controls go here.
     QWidget* sfondo() const { return sfondo_; }
-    // BottoneAvanti, last in the tab order of every window.
-    QWidget* bottoneAvanti() const;
 
     // Shows the drill's state; the frame's is shown before it.
     virtual void aggiornaEsercizio() = 0;

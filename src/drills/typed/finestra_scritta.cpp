@@ -56,9 +56,8 @@ FinestraScritta::FinestraScritta(Contesto& contesto, Navigazione& navigazione, c
     aiuto->setFocusPolicy(Qt::StrongFocus);
     connect(aiuto, &QToolButton::clicked, this, [this] { logica().aiutami(); });
 
-    // The answer first; help and "avanti" last.
-    setTabOrder(risposta, aiuto);
-    setTabOrder(aiuto, bottoneAvanti());
+    // Made after the frame's controls, "Aiutami" comes after the answer
+    // in the tab order, and "avanti" after it.
     aggiorna();
 }
 
