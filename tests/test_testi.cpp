@@ -1,11 +1,21 @@
 // The word lists shipped with the program: each file reads with its record
 // shape and enough records, and no word stands in both lists of one exercise.
 
+#include "app/casuale.h"
+#include "app/contesto.h"
 #include "app/elenchi.h"
+#include "app/stato.h"
+#include "drills/choice/due_scelte.h"
+#include "drills/choice/griglia.h"
+#include "drills/choice/tre_scelte.h"
+#include "drills/typed/scritte.h"
+#include "supporto.h"
 
 #include <QDir>
 #include <QSet>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -46,6 +56,10 @@ private slots:
     void ogniAlteratoHaUnaForma();
     void nessunaParolaInadatta_data();
     void nessunaParolaInadatta();
+    void ogniEsercizioSiApre_data();
+    void ogniEsercizioSiApre();
+    void coppieDaScrivere_data();
+    void coppieDaScrivere();
 };
 
 void TestTesti::formaDeiRecord_data()
@@ -61,6 +75,8 @@ void TestTesti::formaDeiRecord_data()
         QTest::newRow(nome) << QString::fromUtf8(nome) << 1 << 60 << 500;
     QTest::newRow("MaschileFemminile.txt") << "MaschileFemminile.txt" << 2 << 40 << 500;
     QTest::newRow("falsi maschili.txt") << "falsi maschili.txt" << 2 << 40 << 500;
+    QTest::newRow("singolarePlurale.txt") << "singolarePlurale.txt" << 2 << 80 << 500;
+    QTest::newRow("derivati.txt") << "derivati.txt" << 2 << 60 << 100;
     QTest::newRow("alterati.txt") << "alterati.txt" << 5 << 40 << 100;
     QTest::newRow("falsialterati.txt") << "falsialterati.txt" << 2 << 40 << 100;
 }
@@ -156,6 +172,84 @@ void TestTesti::nessunaParolaInadatta()
             QVERIFY2(campo.testo.compare(parola, Qt::CaseInsensitive) != 0,
                      qPrintable(QStringLiteral("%1, riga %2").arg(nome).arg(campo.riga)));
     }
+}
+
+void TestTesti::ogniEsercizioSiApre_data()
+{
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 13; ++form)
+        QTest::addRow("Form%d", form) << form;
+    QTest::newRow("Form15") << 15;
+}
+
+void TestTesti::ogniEsercizioSiApre()
+{
+    // Each window reads its files with its own record shape and bounds, and
+    // the checks that keep it from drawing from nothing; then shows items.
+    QFETCH(int, form);
+    StatoComune stato;
+    CasualeOrologio casuale(20261208u + quint32(form));
+    RegistratoreSuoni suoni;
+    Contesto contesto{stato, casuale, suoni, lettore()};
+    std::unique_ptr<Esercizio> logica;
+    std::function<QString()> testo;
+    if (const ConfigDueScelte* c = configDueScelte(form)) {
+        auto* l = new LogicaDueScelte(contesto, *c);
+        testo = [l] { return l->testo(); };
+        logica.reset(l);
+    } else if (const ConfigScritta* c = configScritta(form)) {
+        auto* l = new LogicaScritta(contesto, *c);
+        testo = [l] { return l->testo(); };
+        logica.reset(l);
+    } else if (form == 13) {
+        auto* l = new LogicaTreScelte(contesto);
+        testo = [l] { return l->testo(); };
+        logica.reset(l);
+    } else {
+        auto* l = new LogicaGriglia(contesto);
+        testo = [l] { return l->testo(); };
+        logica.reset(l);
+    }
+    stato.attendiBottone = true;
+    const auto errore = logica->avvia();
+    QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
+    QVERIFY(!testo().trimmed().isEmpty());
+}
+
+void TestTesti::coppieDaScrivere_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("mostrati");   // fields shown, each of which must tell its answer
+    QTest::newRow("MaschileFemminile.txt") << "MaschileFemminile.txt" << QList<int>{1, 2};
+    QTest::newRow("singolarePlurale.txt") << "singolarePlurale.txt" << QList<int>{1, 2};
+    QTest::newRow("derivati.txt") << "derivati.txt" << QList<int>{2};
+}
+
+void TestTesti::coppieDaScrivere()
+{
+    // The typed windows show one field and want the other: a shown word that
+    // stands in two records would have two answers, and a pair of one word
+    // twice asks the pupil to copy it.
+    QFETCH(QString, file);
+    QFETCH(QList<int>, mostrati);
+    Tabella coppie;
+    QVERIFY(!lettore().caricaRecord(file, 2, 500, coppie));
+    int uguali = 0;
+    for (int campo : mostrati) {
+        QSet<QString> visti;
+        for (const QStringList& coppia : std::as_const(coppie)) {
+            const QString parola = coppia[campo - 1].toLower();
+            QVERIFY2(!visti.contains(parola), qPrintable(coppia.join(u',')));
+            visti.insert(parola);
+        }
+    }
+    for (const QStringList& coppia : std::as_const(coppie)) {
+        QVERIFY2(!coppia[0].isEmpty() && !coppia[1].isEmpty(), qPrintable(coppia.join(u',')));
+        if (coppia[0].compare(coppia[1], Qt::CaseInsensitive) == 0)
+            ++uguali;
+    }
+    // A few invariable nouns, no more.
+    QVERIFY2(uguali <= 4, qPrintable(QString::number(uguali)));
 }
 
 QTEST_GUILESS_MAIN(TestTesti)
