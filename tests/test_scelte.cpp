@@ -43,7 +43,6 @@ class TestScelte : public QObject {
 private slots:
     void treScelte_data();
     void treScelte();
-    void treScelteGiudizio();
     void griglia_data();
     void griglia();
     void grigliaGiudizio_data();
@@ -82,36 +81,6 @@ void TestScelte::treScelte()
     QCOMPARE(b.logica->cornice().sfondo(), ColoreVb(0x00FF0000));   // the colour comes first
     QCOMPARE(int(b.stato.elencoScelto), classe);
     QCOMPARE(b.logica->testo(), testo);
-}
-
-void TestScelte::treScelteGiudizio()
-{
-    // "fioraio", a derived noun: only Command1 is right.
-    Banco<LogicaTreScelte> b(true);
-    b.casuale.aggiungi({0.0f, per(2, 3), per(2, 2)});
-    QVERIFY(!b.logica->avvia());
-    b.logica->premi(1);
-    b.logica->premi(3);
-    QCOMPARE(b.stato.contaErrati, qint16(2));
-    QVERIFY(b.logica->bottoniAbilitati());
-    QCOMPARE(b.logica->cornice().sfondo(), Colori::Nero);
-
-    b.logica->premi(2);
-    QCOMPARE(b.stato.contaEsatti, qint16(1));
-    QVERIFY(!b.logica->bottoniAbilitati());
-    QCOMPARE(b.logica->coloreBottone(2), std::optional<ColoreVb>(Colori::Rosso));
-    QVERIFY(!b.logica->coloreBottone(1) && !b.logica->coloreBottone(3));
-    b.logica->premi(2);
-    QCOMPARE(b.stato.contaEsatti, qint16(1));
-
-    b.casuale.aggiungi({0.0f, per(3, 3), per(1, 2), per(4, 4)});
-    b.logica->avanti();
-    QVERIFY(b.logica->bottoniAbilitati());
-    for (int k = 1; k <= 3; ++k)
-        QCOMPARE(b.logica->coloreBottone(k), std::optional<ColoreVb>(Colori::GrigioChiaro));
-    QCOMPARE(b.logica->testo(), QStringLiteral("casupola"));
-    b.logica->premi(3);
-    QCOMPARE(b.stato.contaEsatti, qint16(2));
 }
 
 void TestScelte::griglia_data()
