@@ -1,0 +1,22 @@
+#include "drills/esercizi.h"
+
+#include "drills/choice/due_scelte.h"
+#include "drills/choice/griglia.h"
+#include "drills/choice/tre_scelte.h"
+#include "drills/typed/scritte.h"
+
+std::unique_ptr<Esercizio> creaEsercizio(int form, Contesto& contesto)
+{
+    if (const ConfigDueScelte* config = configDueScelte(form))
+        return std::make_unique<LogicaDueScelte>(contesto, *config);
+    if (const ConfigScritta* config = configScritta(form))
+        return std::make_unique<LogicaScritta>(contesto, *config);
+    switch (form) {
+    case 8:
+        return std::make_unique<LogicaGriglia>(contesto);
+    case 13:
+        return std::make_unique<LogicaTreScelte>(contesto);
+    default:
+        return nullptr;
+    }
+}
