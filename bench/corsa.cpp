@@ -1,12 +1,13 @@
 // The start-up race: two programs started in turn on the same X server, each
 // timed from its start to its first mapped window, with its peak memory.
 //
-//     corsa [--volte N] PROGRAM_A PROGRAM_B
+//     corsa [--volte N] PROGRAM OTHER...
 //
 // Run it under an X server of its own (xvfb-run), with no window manager:
 // every top-level window is then mapped straight on the root window, where
 // the race watches for it. Two warm-up runs each are not counted; then the
-// runs alternate A, B, A, B...
+// runs go round the programs in turn. Each other program's figures are
+// compared with the first's.
 
 #include <xcb/xcb.h>
 
@@ -89,8 +90,8 @@ int main(int argc, char** argv)
         else
             programmi.push_back(argv[i]);
     }
-    if (programmi.size() != 2) {
-        std::fprintf(stderr, "usage: corsa [--volte N] PROGRAM_A PROGRAM_B\n");
+    if (programmi.size() < 2) {
+        std::fprintf(stderr, "usage: corsa [--volte N] PROGRAM OTHER...\n");
         return 2;
     }
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
@@ -107,11 +108,12 @@ int main(int argc, char** argv)
         for (const char* p : programmi)
             corri(x, p);
 
-    std::vector<double> tempi[2], memoria[2];
+    const std::size_t n = programmi.size();
+    std::vector<std::vector<double>> tempi(n), memoria(n);
     bool completa = true;
     for (int v = 0; v < volte; ++v) {
-        for (int p = 0; p < 2; ++p) {
-            const Corsa c = corri(x, programmi[static_cast<std::size_t>(p)]);
+        for (std::size_t p = 0; p < n; ++p) {
+            const Corsa c = corri(x, programmi[p]);
             completa = completa && c.millisecondi >= 0;
             tempi[p].push_back(c.millisecondi);
             memoria[p].push_back(c.mebibyte);
@@ -120,13 +122,15 @@ int main(int argc, char** argv)
     xcb_disconnect(x);
 
     std::printf("%-40s %14s %14s\n", "program", "first window", "peak memory");
-    double t[2], m[2];
-    for (int p = 0; p < 2; ++p) {
+    std::vector<double> t(n), m(n);
+    for (std::size_t p = 0; p < n; ++p) {
         t[p] = mediana(tempi[p]);
         m[p] = mediana(memoria[p]);
-        std::printf("%-40s %11.1f ms %10.1f MiB\n", programmi[static_cast<std::size_t>(p)], t[p], m[p]);
+        std::printf("%-40s %11.1f ms %10.1f MiB\n", programmi[p], t[p], m[p]);
     }
-    std::printf("ratio of times %.2f (goal <= 1.2), memory %+.1f MiB (goal <= 8), medians of %d runs each\n",
-                t[0] / t[1], m[0] - m[1], volte);
+    for (std::size_t p = 1; p < n; ++p)
+        std::printf("against %s: time ratio %.2f (goal <= 1.2), memory %+.1f MiB (goal <= 8)\n", programmi[p],
+                    t[0] / t[p], m[0] - m[p]);
+    std::printf("medians of %d runs each\n", volte);
     return completa ? 0 : 1;
 }

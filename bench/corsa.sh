@@ -11,4 +11,4 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    env QT_QPA_PLATFORM=xcb "$build/bench/corsa" --volte "$volte" "$build/lumeri" "$build/bench/finestra_minima"
+    env QT_QPA_PLATFORM=xcb "$build/bench/corsa" --volte "$volte" "$build/lumeri" "$build/bench/finestra_minima" "$build/bench/finestra_vuota"
