@@ -85,11 +85,10 @@ private:
     // Only blanks up to the end of the line (or of the text): the line gives no field.
     bool rigaVuota() const
     {
-        for (qsizetype i = pos; i < testo.size() && !fineRiga(testo[i]); ++i) {
-            if (!testo[i].isSpace())
-                return false;
-        }
-        return true;
+        qsizetype i = pos;
+        while (i < testo.size() && !fineRiga(testo[i]) && testo[i].isSpace())
+            ++i;
+        return i >= testo.size() || fineRiga(testo[i]);
     }
 
     // Past the line end at `pos` (CR LF, LF or CR), or to the end of the text.
@@ -121,7 +120,7 @@ private:
                 }
                 const QStringView valore = testo.mid(pos + 1, chiusa - pos - 1);
                 riga += righeIn(valore);
-                campi.append({valore.toString(), inizio});
+                campi.emplaceBack(Campo{valore.toString(), inizio});
                 pos = chiusa + 1;
                 // Anything after the closing quote, up to the next comma, is ignored.
                 while (pos < testo.size() && testo[pos] != u',' && !fineRiga(testo[pos]))
@@ -133,7 +132,7 @@ private:
                 qsizetype a = pos;
                 while (a > da && vuoto(testo[a - 1]))
                     --a;
-                campi.append({testo.mid(da, a - da).toString(), inizio});
+                campi.emplaceBack(Campo{testo.mid(da, a - da).toString(), inizio});
             }
             if (pos < testo.size() && testo[pos] == u',') {
                 ++pos;   // a comma at the end of a line leaves one empty field
@@ -198,12 +197,13 @@ std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi
         QList<Campo> campi;
         if (auto errore = leggiCampi(nome, campi))
             return errore;
-        for (const Campo& campo : std::as_const(campi)) {
+        voci.reserve(voci.size() + std::min<qsizetype>(campi.size(), limite));
+        for (Campo& campo : campi) {
             if (voci.size() >= limite) {
                 return ErroreElenco{nome, campo.riga,
                                     QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite)};
             }
-            voci.append(campo.testo);
+            voci.append(std::move(campo.testo));
         }
     }
     elenco = std::move(voci);
@@ -219,6 +219,9 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
         return errore;
     Tabella record;
     QList<int> inizi;
+    const qsizetype attesi = std::min<qsizetype>(campi.size() / std::max(campiPerRecord, 1) + 1, limite);
+    record.reserve(attesi);
+    inizi.reserve(attesi);
     for (qsizetype i = 0; i < campi.size(); i += campiPerRecord) {
         if (record.size() >= limite) {
             return ErroreElenco{nome, campi[i].riga,
@@ -234,9 +237,10 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
                     .arg(campiPerRecord)};
         }
         QStringList campiRecord;
+        campiRecord.reserve(campiPerRecord);
         for (qsizetype j = 0; j < campiPerRecord; ++j)
-            campiRecord.append(campi[i + j].testo);
-        record.append(campiRecord);
+            campiRecord.append(std::move(campi[i + j].testo));
+        record.append(std::move(campiRecord));
         inizi.append(campi[i].riga);
     }
     tabella = std::move(record);
