@@ -135,7 +135,8 @@ void TestFinestre::titoloEMenu()
         if (controllo(menu, QStringLiteral("Command%1").arg(i))->isEnabled())
             abilitati.append(QStringLiteral("Command%1").arg(i));
     }
-    QCOMPARE(abilitati, (QStringList{"Command2", "Command3", "Command5", "Command6", "Command15", "Command16"}));
+    QCOMPARE(abilitati, (QStringList{"Command2", "Command3", "Command5", "Command6", "Command14", "Command15",
+                                     "Command16", "Command17", "Command18"}));
 }
 
 void TestFinestre::esercizio_data()

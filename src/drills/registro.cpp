@@ -2,6 +2,9 @@
 
 #include "drills/choice/due_scelte.h"
 #include "drills/choice/finestra_due_scelte.h"
+#include "drills/arrangement/finestra_cataloga.h"
+#include "drills/arrangement/finestra_collettivi.h"
+#include "drills/arrangement/finestra_composti.h"
 
 namespace {
 
@@ -9,6 +12,12 @@ template <int Form>
 FinestraEsercizio* dueScelte(Contesto& contesto, Navigazione& navigazione)
 {
     return new FinestraDueScelte(contesto, navigazione, *configDueScelte(Form));
+}
+
+template <class Finestra>
+FinestraEsercizio* tavola(Contesto& contesto, Navigazione& navigazione)
+{
+    return new Finestra(contesto, navigazione);
 }
 
 // clang-format off
@@ -25,11 +34,11 @@ constexpr std::array<VoceEsercizio, 17> voci = {{
     { "Command11", "derivato da....",                      3405, 3150, 13.5,  11, nullptr },
     { "Command12", "alterato di....",                      3405, 3990, 13.5,  12, nullptr },
     { "Command13", "primitivo derivato alterato",          3405, 4830, 12,    13, nullptr },
-    { "Command14", "cataloga gli alterati",                3405, 5670, 12,    14, nullptr },
+    { "Command14", "cataloga gli alterati",                3405, 5670, 12,    14, &tavola<FinestraCataloga> },
     { "Command15", "falsi maschili-femminili",              480, 3150, 12,     4, &dueScelte<4> },
     { "Command16", "falsi alterati",                       6360,  600, 12,    15, &dueScelte<15> },
-    { "Command17", "collettivi",                           6375, 1500, 12,    16, nullptr },
-    { "Command18", "composti",                             6375, 2340, 12,    17, nullptr },
+    { "Command17", "collettivi",                           6375, 1500, 12,    16, &tavola<FinestraCollettivi> },
+    { "Command18", "composti",                             6375, 2340, 12,    17, &tavola<FinestraComposti> },
 }};
 // clang-format on
 
