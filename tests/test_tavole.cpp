@@ -10,6 +10,7 @@
 #include "drills/arrangement/collettivi.h"
 #include "drills/arrangement/composti.h"
 #include "drills/arrangement/posti.h"
+#include "elenchi_tavole.h"
 #include "supporto.h"
 
 #include <QTest>
@@ -20,21 +21,11 @@ Q_DECLARE_METATYPE(Permutazione)
 
 namespace {
 
-// casa has three forms, libro four, naso, gatto and sole one each.
-const QString Alterati = QStringLiteral("casa,casetta,casona,,casupola\nnaso,,nasone,,\ngatto,gattino,,,\n"
-                                        "libro,libretto,librone,libriccino,libraccio\nsole,,,,solaccio\n");
-
 template <class L>
 struct Banco {
     explicit Banco(bool attendi = true)
     {
-        cartella.scrivi(QStringLiteral("alterati.txt"), Alterati);
-        cartella.scrivi(QStringLiteral("derivati.txt"), QStringLiteral("pane,panettiere\nlatte,\n"));
-        cartella.scrivi(QStringLiteral("composti.txt"), QStringLiteral("pescespada\napriscatole\n"));
-        QString coppie;
-        for (int i = 1; i <= 10; ++i)
-            coppie += QStringLiteral("c%1,p%1\n").arg(i);
-        cartella.scrivi(QStringLiteral("collettivi.txt"), coppie);
+        scriviElenchiTavole(cartella);
         stato.attendiBottone = attendi;
     }
 
@@ -47,8 +38,7 @@ struct Banco {
         return *logica;
     }
 
-    // Rnd values for a column A (1 to 3) and a kind B (2 to 5) of Form14.
-    void casella(int a, int b) { casuale.aggiungi({per(a, 3), per(b - 1, 4)}); }
+    void casella(int a, int b) { casellaTavola(casuale, a, b); }
 
     CartellaProva cartella;
     StatoComune stato;
@@ -58,21 +48,6 @@ struct Banco {
     Contesto contesto{stato, casuale, suoni, lettore};
     std::unique_ptr<L> logica;
 };
-
-// Form14's first board: nouns casa, libro, naso; words casetta, nasone,
-// libraccio, libretto, casupola.
-void primaTavola(Banco<LogicaCataloga>& b)
-{
-    b.casuale.aggiungi({per(1, 5), per(1, 5), per(4, 5), per(4, 5), per(1, 5), per(2, 5)});
-    b.casella(1, 2);
-    b.casella(1, 4);   // empty
-    b.casella(1, 2);   // taken
-    b.casella(3, 3);
-    b.casella(2, 5);
-    b.casella(2, 2);
-    b.casella(1, 5);
-    b.casuale.aggiungi({per(5, 18)});
-}
 
 } // namespace
 
@@ -149,7 +124,7 @@ void TestTavole::scombiccheraNonUniforme()
 void TestTavole::catalogaEstrazioni()
 {
     Banco<LogicaCataloga> b;
-    primaTavola(b);
+    primaTavola(b.casuale);
     LogicaCataloga& l = b.avvia();
     QCOMPARE(b.casuale.rimasti(), 0);
     QCOMPARE(l.primitive(), (std::array<int, 3>{1, 4, 2}));
@@ -166,7 +141,7 @@ void TestTavole::catalogaTreRiestratti()
     // naso, gatto and sole have three forms between them: drawn again, all three.
     Banco<LogicaCataloga> b;
     b.casuale.aggiungi({per(2, 5), per(3, 5), per(5, 5)});
-    primaTavola(b);
+    primaTavola(b.casuale);
     LogicaCataloga& l = b.avvia();
     QCOMPARE(b.casuale.rimasti(), 0);
     QCOMPARE(l.primitive(), (std::array<int, 3>{1, 4, 2}));
@@ -183,7 +158,7 @@ void TestTavole::catalogaTavola()
 {
     QFETCH(bool, attendi);
     Banco<LogicaCataloga> b(attendi);
-    primaTavola(b);
+    primaTavola(b.casuale);
     LogicaCataloga& l = b.avvia();
 
     // A wrong box, then a box already filled.
@@ -210,7 +185,7 @@ void TestTavole::catalogaTavola()
     QCOMPARE(b.casuale.rimasti(), 0);
     b.casuale.aggiungi({0.0f});
     if (!attendi)
-        primaTavola(b);
+        primaTavola(b.casuale);
     l.lascia(0, 3);
     QCOMPARE(b.stato.contaEsatti, qint16(5));
     QCOMPARE(b.stato.contaErrati, qint16(3));
@@ -232,7 +207,7 @@ void TestTavole::catalogaTavola()
     l.lascia(0, 0);   // nothing can be dropped now
     QCOMPARE(b.stato.contaErrati + b.stato.contaEsatti, 8);
 
-    primaTavola(b);
+    primaTavola(b.casuale);
     l.avanti();
     QCOMPARE(b.casuale.rimasti(), 0);
     QCOMPARE(l.casella(0, 3), QString());
@@ -420,14 +395,14 @@ void TestTavole::guasti_data()
         << 14 << "alterati.txt" << "casa,casetta,casona,,\nnaso,,nasone,,\ngatto,casetta,gattone,,\n" << 0;
     QTest::newRow("14 no three of five nouns")
         << 14 << "alterati.txt" << "a,a1,,,\nb,b1,,,\nc,c1,,,\nd,d1,,,\ne,,,,\n" << 0;
-    QTest::newRow("14 record cut short") << 14 << "alterati.txt" << Alterati + "mare,marino\n" << 6;
+    QTest::newRow("14 record cut short") << 14 << "alterati.txt" << AlteratiTavole + "mare,marino\n" << 6;
     QTest::newRow("14 missing") << 14 << "alterati.txt" << QString() << 0;
     QTest::newRow("16 eight pairs") << 16 << "collettivi.txt" << paroleNumerate("x", 16) << 0;
     QTest::newRow("16 pair cut short") << 16 << "collettivi.txt" << paroleNumerate("x", 19) << 19;
     QTest::newRow("17 no compound") << 17 << "composti.txt" << "\n" << 0;
     QTest::newRow("17 no altered noun") << 17 << "alterati.txt" << "\n" << 0;
     QTest::newRow("17 no derived noun") << 17 << "derivati.txt" << "\n" << 0;
-    QTest::newRow("17 record with no word") << 17 << "alterati.txt" << Alterati + ",,,,\nmare,,,,\n" << 6;
+    QTest::newRow("17 record with no word") << 17 << "alterati.txt" << AlteratiTavole + ",,,,\nmare,,,,\n" << 6;
     QTest::newRow("17 missing") << 17 << "composti.txt" << QString() << 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/interfaccia.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -9,11 +10,24 @@ namespace {
 constexpr int SinistraNomi = 315;
 constexpr int LarghezzaNomi = 2115;
 constexpr int Altezza = 375;
+constexpr double PuntiInsiemi = 11.25;
 
 // Box 0 of the first column is 5 twips taller than the others.
 int altezzaNome(int indice)
 {
     return indice == 0 ? 380 : Altezza;
+}
+
+// A box of the second column in its font, or smaller where a long pair
+// would not fit it whole: the sentence is never cut.
+void scriviIntero(QLabel* casella, const QString& testo)
+{
+    QFont font = Interfaccia::carattere(PuntiInsiemi);
+    const int larghezza = casella->contentsRect().width();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(testo) > larghezza)
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    casella->setFont(font);
+    casella->setText(testo);
 }
 
 } // namespace
@@ -33,7 +47,7 @@ FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazi
                                                        {SinistraNomi, Posti::alto(i), LarghezzaNomi, altezzaNome(i)});
         auto* insieme = new CasellaBersaglio(sfondo(), Controlli::nomeElemento("Label4", i), i,
                                              {2835, Posti::alto(i), 4005, Altezza});
-        insieme->setFont(Interfaccia::carattere(11.25));
+        insieme->setFont(Interfaccia::carattere(PuntiInsiemi));
         connect(insieme, &CasellaBersaglio::lasciata, this,
                 [this](int sorgente, int bersaglio) { logica().lascia(sorgente, bersaglio); });
         insiemi[std::size_t(i)] = insieme;
@@ -50,6 +64,6 @@ void FinestraCollettivi::aggiornaEsercizio()
                                                   altezzaNome(int(i))));
         nome->setText(l.nomi()[i]);
         nome->setEnabled(l.trascinabili()[i]);
-        insiemi[i]->setText(l.insiemi()[i]);
+        scriviIntero(insiemi[i], l.insiemi()[i]);
     }
 }
