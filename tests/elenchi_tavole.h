@@ -1,8 +1,19 @@
 #pragma once
 
-// Small word lists for the three boards, and the draws of Form14's first board.
+// Small word lists for the three boards, the draws of Form14's first board,
+// and the two modes of going on.
 
 #include "supporto.h"
+
+#include <QTest>
+
+// Data rows "waiting" (for "avanti") and "automatic", in a column "attendi".
+inline void dueModi()
+{
+    QTest::addColumn<bool>("attendi");
+    QTest::newRow("waiting") << true;
+    QTest::newRow("automatic") << false;
+}
 
 // "alterati.txt": casa has three forms, libro four, naso, gatto and sole one each.
 inline const QString AlteratiTavole = QStringLiteral(

@@ -253,9 +253,7 @@ void TestFinestreTavole::cataloga()
 
 void TestFinestreTavole::collettivi_data()
 {
-    QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting") << true;
-    QTest::newRow("automatic") << false;
+    dueModi();
 }
 
 void TestFinestreTavole::collettivi()
@@ -334,9 +332,7 @@ void TestFinestreTavole::collettivi()
 
 void TestFinestreTavole::composti_data()
 {
-    QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting") << true;
-    QTest::newRow("automatic") << false;
+    dueModi();
 }
 
 void TestFinestreTavole::composti()

@@ -1,6 +1,6 @@
 // The three boards: the order of their draws, the shuffle of the nine
-// places, judging by text or by index, the ends of boards in both modes, and
-// the lists that cannot fill a board.
+// places, judging by text, the ends of boards in both modes, and the lists
+// that cannot fill a board. Form17's clicks are tested on its window.
 
 #include "app/casuale.h"
 #include "app/contesto.h"
@@ -59,8 +59,8 @@ private slots:
     void scombicchera();
     void scombiccheraNonUniforme();
 
+    void catalogaEstrazioni_data();
     void catalogaEstrazioni();
-    void catalogaTreRiestratti();
     void catalogaTavola_data();
     void catalogaTavola();
     void catalogaStessoTesto();
@@ -70,8 +70,6 @@ private slots:
     void collettiviAbbinamenti();
 
     void compostiEstrazioni();
-    void compostiClic_data();
-    void compostiClic();
 
     void guasti_data();
     void guasti();
@@ -121,9 +119,20 @@ void TestTavole::scombiccheraNonUniforme()
     QVERIFY2(inOrdine > 40 && inOrdine < 140, qPrintable(QString::number(inOrdine)));
 }
 
+void TestTavole::catalogaEstrazioni_data()
+{
+    QTest::addColumn<QList<float>>("prima");
+    QTest::newRow("first three right") << QList<float>{};
+    // naso, gatto and sole have three forms between them: drawn again, all three.
+    QTest::newRow("three drawn again") << QList<float>{per(2, 5), per(3, 5), per(5, 5)};
+}
+
 void TestTavole::catalogaEstrazioni()
 {
+    QFETCH(QList<float>, prima);
     Banco<LogicaCataloga> b;
+    for (float v : prima)
+        b.casuale.aggiungi({v});
     primaTavola(b.casuale);
     LogicaCataloga& l = b.avvia();
     QCOMPARE(b.casuale.rimasti(), 0);
@@ -136,22 +145,9 @@ void TestTavole::catalogaEstrazioni()
     QCOMPARE(b.stato.quanti[0], qint16(5));
 }
 
-void TestTavole::catalogaTreRiestratti()
-{
-    // naso, gatto and sole have three forms between them: drawn again, all three.
-    Banco<LogicaCataloga> b;
-    b.casuale.aggiungi({per(2, 5), per(3, 5), per(5, 5)});
-    primaTavola(b.casuale);
-    LogicaCataloga& l = b.avvia();
-    QCOMPARE(b.casuale.rimasti(), 0);
-    QCOMPARE(l.primitive(), (std::array<int, 3>{1, 4, 2}));
-}
-
 void TestTavole::catalogaTavola_data()
 {
-    QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting") << true;
-    QTest::newRow("automatic") << false;
+    dueModi();
 }
 
 void TestTavole::catalogaTavola()
@@ -262,9 +258,7 @@ void TestTavole::collettiviEstrazioni()
 
 void TestTavole::collettiviAbbinamenti_data()
 {
-    QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting") << true;
-    QTest::newRow("automatic") << false;
+    dueModi();
 }
 
 void TestTavole::collettiviAbbinamenti()
@@ -341,46 +335,6 @@ void TestTavole::compostiEstrazioni()
     QCOMPARE(b.stato.quanti, (std::array<qint16, 4>{5, 2, 2, 0}));
     QCOMPARE(b.stato.voce(1, 2), QStringLiteral("apriscatole"));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[6]);
-}
-
-void TestTavole::compostiClic_data()
-{
-    QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting") << true;
-    QTest::newRow("automatic") << false;
-}
-
-void TestTavole::compostiClic()
-{
-    QFETCH(bool, attendi);
-    Banco<LogicaComposti> b(attendi);
-    LogicaComposti& l = b.avvia();
-    // Boxes 1 to 8 show "casa" and "pane": only box 0 is right.
-    l.clicca(7);
-    l.clicca(7);
-    QCOMPARE(b.stato.contaErrati, qint16(2));
-    QVERIFY(l.istruzioneBianca());
-    QCOMPARE(l.cornice().sfondo(), Colori::Nero);
-    QCOMPARE(b.suoni.suonati, (QList<Suono>{Suono::No, Suono::No}));
-
-    b.casuale.aggiungi({per(2, 4), per(8, 18)});
-    l.clicca(0);
-    QCOMPARE(b.stato.contaEsatti, qint16(1));
-    QCOMPARE(l.cornice().avantiAbilitato(), attendi);
-    QCOMPARE(l.abilitate(), !attendi);
-    QCOMPARE(l.colore(0), attendi ? Colori::Rosso : Colori::Bianco);
-    QCOMPARE(l.istruzioneBianca(), attendi);
-    QCOMPARE(l.cornice().sfondo(), attendi ? Colori::Nero : Colori::tavolozza()[8]);
-    if (!attendi)
-        return;
-    l.clicca(0);
-    l.clicca(3);
-    QCOMPARE(b.stato.contaEsatti + b.stato.contaErrati, 3);
-    l.avanti();
-    QVERIFY(l.abilitate());
-    QCOMPARE(l.colore(0), Colori::Bianco);
-    QVERIFY(!l.istruzioneBianca());
-    QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[8]);
 }
 
 void TestTavole::guasti_data()
