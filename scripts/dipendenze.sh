@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and run the program; with the
 # argument "prova", also those the tests need (an X server for the test that
-# reads what the window manager is told).
+# reads what the window manager is told, and xdotool for a real mouse drag).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -11,7 +11,7 @@ pacchetti=(
     fonts-liberation
 )
 if [ "${1:-}" = prova ]; then
-    pacchetti+=(xvfb xauth x11-utils)
+    pacchetti+=(xvfb xauth x11-utils xdotool)
 fi
 
 mancanti=()

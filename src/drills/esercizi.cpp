@@ -1,5 +1,8 @@
 #include "drills/esercizi.h"
 
+#include "drills/arrangement/cataloga.h"
+#include "drills/arrangement/collettivi.h"
+#include "drills/arrangement/composti.h"
 #include "drills/choice/due_scelte.h"
 #include "drills/choice/griglia.h"
 #include "drills/choice/tre_scelte.h"
@@ -16,6 +19,12 @@ std::unique_ptr<Esercizio> creaEsercizio(int form, Contesto& contesto)
         return std::make_unique<LogicaGriglia>(contesto);
     case 13:
         return std::make_unique<LogicaTreScelte>(contesto);
+    case 14:
+        return std::make_unique<LogicaCataloga>(contesto);
+    case 16:
+        return std::make_unique<LogicaCollettivi>(contesto);
+    case 17:
+        return std::make_unique<LogicaComposti>(contesto);
     default:
         return nullptr;
     }

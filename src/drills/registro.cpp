@@ -4,6 +4,9 @@
 #include "drills/choice/finestra_griglia.h"
 #include "drills/choice/finestra_scelta.h"
 #include "drills/typed/finestra_scritta.h"
+#include "drills/arrangement/finestra_cataloga.h"
+#include "drills/arrangement/finestra_collettivi.h"
+#include "drills/arrangement/finestra_composti.h"
 
 namespace {
 
@@ -24,16 +27,18 @@ FinestraEsercizio* treScelte(Contesto& contesto, Navigazione& navigazione)
     return finestraTreScelte(contesto, navigazione);
 }
 
-FinestraEsercizio* griglia(Contesto& contesto, Navigazione& navigazione)
+// A window of its own kind, with no configuration.
+template <class Finestra>
+FinestraEsercizio* finestra(Contesto& contesto, Navigazione& navigazione)
 {
-    return new FinestraGriglia(contesto, navigazione);
+    return new Finestra(contesto, navigazione);
 }
 
 // clang-format off
 constexpr std::array<VoceEsercizio, 17> voci = {{
     { "Command2",  "maschile femminile",                    480,  630, 13.5,   1, &dueScelte<1> },
     { "Command3",  "singolare plurale",                     480, 3990, 13.5,   5, &dueScelte<5> },
-    { "Command4",  "maschile femminile singolare plurale", 3405,  630,  9.75,  8, &griglia },
+    { "Command4",  "maschile femminile singolare plurale", 3405,  630,  9.75,  8, &finestra<FinestraGriglia> },
     { "Command5",  "proprio comune",                       3405, 2310, 13.5,  10, &dueScelte<10> },
     { "Command6",  "concreto astratto",                    3405, 1470, 13.5,   9, &dueScelte<9> },
     { "Command7",  "volgi al  femminile",                   480, 1470, 13.5,   2, &scritta<2> },
@@ -43,11 +48,11 @@ constexpr std::array<VoceEsercizio, 17> voci = {{
     { "Command11", "derivato da....",                      3405, 3150, 13.5,  11, &scritta<11> },
     { "Command12", "alterato di....",                      3405, 3990, 13.5,  12, &scritta<12> },
     { "Command13", "primitivo derivato alterato",          3405, 4830, 12,    13, &treScelte },
-    { "Command14", "cataloga gli alterati",                3405, 5670, 12,    14, nullptr },
+    { "Command14", "cataloga gli alterati",                3405, 5670, 12,    14, &finestra<FinestraCataloga> },
     { "Command15", "falsi maschili-femminili",              480, 3150, 12,     4, &dueScelte<4> },
     { "Command16", "falsi alterati",                       6360,  600, 12,    15, &dueScelte<15> },
-    { "Command17", "collettivi",                           6375, 1500, 12,    16, nullptr },
-    { "Command18", "composti",                             6375, 2340, 12,    17, nullptr },
+    { "Command17", "collettivi",                           6375, 1500, 12,    16, &finestra<FinestraCollettivi> },
+    { "Command18", "composti",                             6375, 2340, 12,    17, &finestra<FinestraComposti> },
 }};
 // clang-format on
 

@@ -1,0 +1,86 @@
+#include "drills/arrangement/collettivi.h"
+
+#include "app/casuale.h"
+#include "app/contesto.h"
+#include "app/elenchi.h"
+#include "app/stato.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString File = QStringLiteral("collettivi.txt");
+
+} // namespace
+
+LogicaCollettivi::LogicaCollettivi(Contesto& c)
+    : Esercizio(c)
+{
+}
+
+std::optional<ErroreElenco> LogicaCollettivi::caricaElenchi()
+{
+    Tabella letta;
+    if (auto errore = contesto.lettore.caricaRecord(File, 2, StatoComune::MassimoVoci, letta))
+        return errore;
+    if (letta.size() < Coppie) {
+        // Nine different pairs could never be drawn.
+        return ErroreElenco{File, 0, QStringLiteral("servono almeno nove coppie di nomi, ma il file ne ha %1.")
+                                         .arg(letta.size())};
+    }
+    QStringList collettivi, insiemi;
+    for (const QStringList& record : std::as_const(letta)) {
+        collettivi.append(record[0]);
+        insiemi.append(record[1]);
+    }
+    // Elenco1 and Elenco2 at the same index, counted in Quanti1 alone.
+    StatoComune& stato = contesto.stato;
+    stato.riempi(1, collettivi);
+    stato.elenco[1] = insiemi;
+    return std::nullopt;
+}
+
+void LogicaCollettivi::presentaElemento()
+{
+    caricaColori();
+    abbinati_ = 0;
+
+    SorgenteCasuale& casuale = contesto.casuale;
+    const StatoComune& stato = contesto.stato;
+    for (int k = 0; k < Coppie; ++k) {
+        do
+            coppie[std::size_t(k)] = casuale.estrai(stato.quanti[0]);
+        while (std::find(coppie.begin(), coppie.begin() + k, coppie[std::size_t(k)]) != coppie.begin() + k);
+    }
+
+    posti_ = Posti::scombicchera(casuale);
+    trascinabili_.fill(true);
+
+    for (int i = 0; i < Coppie; ++i) {
+        nomi_[std::size_t(i)] = stato.voce(1, coppie[std::size_t(i)]);
+        insiemi_[std::size_t(i)] = stato.voce(2, coppie[std::size_t(i)]);
+    }
+}
+
+void LogicaCollettivi::lascia(int sorgente, int bersaglio)
+{
+    if (!avviato() || sorgente < 0 || sorgente >= Coppie || bersaglio < 0 || bersaglio >= Coppie
+        || !trascinabili_[std::size_t(sorgente)])
+        return;
+    QString& nome = nomi_[std::size_t(sorgente)];
+    QString& insieme = insiemi_[std::size_t(bersaglio)];
+    if (nome != contesto.stato.voce(1, coppie[std::size_t(bersaglio)])) {
+        errato();
+        mostra();
+        return;
+    }
+    insieme = QStringLiteral(" un insieme di ") + insieme + QStringLiteral(" -> ") + nome;
+    nome.clear();
+    segnaEsatto();
+    if (cornice().sfondo() == Colori::Nero)
+        caricaColori();
+    trascinabili_[std::size_t(sorgente)] = false;
+    if (++abbinati_ == Coppie)
+        prosegui();
+    mostra();
+}

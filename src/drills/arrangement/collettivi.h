@@ -1,0 +1,50 @@
+#pragma once
+
+#include "drills/arrangement/posti.h"
+#include "frame/esercizio.h"
+
+#include <array>
+
+// "collettivi": nine collective nouns in the first column, shuffled, and in
+// the second what each is a set of, in the order drawn. The pupil drags a
+// noun onto its partner; a right drop empties the noun's box and writes the
+// pair as a sentence in the partner's box. Nine matches end a board.
+//
+// Box i of both columns belongs to pair i; only the places of the first
+// column are shuffled.
+class LogicaCollettivi final : public Esercizio {
+public:
+    static constexpr int Coppie = Posti::Caselle;
+
+    explicit LogicaCollettivi(Contesto& contesto);
+
+    // Box `sorgente` of the first column dropped on box `bersaglio` of the
+    // second (0 to 8 each).
+    void lascia(int sorgente, int bersaglio);
+
+    // The first column (Label3): texts, whether each can be dragged, and the
+    // place (0 to 8) each stands in.
+    const std::array<QString, Coppie>& nomi() const { return nomi_; }
+    const std::array<bool, Coppie>& trascinabili() const { return trascinabili_; }
+    const std::array<int, Coppie>& posti() const { return posti_; }
+    // The second column (Label4).
+    const std::array<QString, Coppie>& insiemi() const { return insiemi_; }
+
+    // The record numbers (1-based) of the board's pairs, and how many are matched.
+    const std::array<int, Coppie>& coppieScelte() const { return coppie; }
+    int abbinati() const { return abbinati_; }
+
+protected:
+    std::optional<ErroreElenco> caricaElenchi() override;
+    void presentaElemento() override;
+    void blocca() override {}   // by the end of a board no box can be dragged
+    void sblocca() override {}
+
+private:
+    std::array<int, Coppie> coppie{};
+    std::array<int, Coppie> posti_{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    std::array<QString, Coppie> nomi_;
+    std::array<bool, Coppie> trascinabili_{};
+    std::array<QString, Coppie> insiemi_;
+    int abbinati_ = 0;
+};

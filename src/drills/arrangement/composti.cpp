@@ -1,0 +1,110 @@
+#include "drills/arrangement/composti.h"
+
+#include "app/casuale.h"
+#include "app/contesto.h"
+#include "app/stato.h"
+#include "drills/verifiche.h"
+
+namespace {
+
+const QString FileAlterati = QStringLiteral("alterati.txt");
+const QString FileDerivati = QStringLiteral("derivati.txt");
+const QString FileComposti = QStringLiteral("composti.txt");
+constexpr int RigheTabella = 100;
+
+} // namespace
+
+LogicaComposti::LogicaComposti(Contesto& c)
+    : Esercizio(c)
+{
+}
+
+std::optional<ErroreElenco> LogicaComposti::caricaElenchi()
+{
+    const LettoreElenchi& lettore = contesto.lettore;
+    Tabella tabellaAlterati, tabellaDerivati;
+    QStringList composti;
+    QList<int> righe;
+    if (auto errore = lettore.caricaRecord(FileAlterati, 5, RigheTabella, tabellaAlterati, &righe))
+        return errore;
+    if (auto errore = lettore.caricaRecord(FileDerivati, 2, RigheTabella, tabellaDerivati))
+        return errore;
+    if (auto errore = lettore.caricaElenco({FileComposti}, composti, StatoComune::MassimoVoci))
+        return errore;
+    if (auto errore = Verifiche::vuoto({FileAlterati}, tabellaAlterati.size()))
+        return errore;
+    if (auto errore = Verifiche::vuoto({FileDerivati}, tabellaDerivati.size()))
+        return errore;
+    if (auto errore = Verifiche::vuoto({FileComposti}, composti.size()))
+        return errore;
+    // The field of a record is drawn until it is not empty: a record with no
+    // word at all would keep the draw going for ever.
+    for (qsizetype r = 0; r < tabellaAlterati.size(); ++r) {
+        if (tabellaAlterati[r].join(QString()).isEmpty())
+            return ErroreElenco{FileAlterati, righe.value(r), QStringLiteral("questa riga non ha nessuna parola.")};
+    }
+
+    alterati = std::move(tabellaAlterati);
+    derivati = std::move(tabellaDerivati);
+    // The compounds go into Elenco1 but are counted in Quanti3.
+    StatoComune& stato = contesto.stato;
+    stato.elenco[0] = composti;
+    stato.quanti[2] = static_cast<qint16>(composti.size());
+    stato.quanti[0] = static_cast<qint16>(alterati.size());
+    stato.quanti[1] = static_cast<qint16>(derivati.size());
+    return std::nullopt;
+}
+
+void LogicaComposti::presentaElemento()
+{
+    caricaColori();
+    istruzioneBianca_ = false;
+
+    SorgenteCasuale& casuale = contesto.casuale;
+    StatoComune& stato = contesto.stato;
+    auto scegli = [&](int quanti) {
+        stato.elencoScelto = static_cast<qint16>(casuale.estrai(quanti));
+        return stato.elencoScelto;
+    };
+
+    parole_[0] = stato.voce(1, scegli(stato.quanti[2]));
+    for (int i = 1; i <= 5; ++i) {
+        // The primitive noun or one of its forms; only the field is drawn again.
+        const QStringList& record = alterati[scegli(stato.quanti[0]) - 1];
+        do
+            parole_[std::size_t(i)] = record[casuale.estrai(5) - 1];
+        while (parole_[std::size_t(i)].isEmpty());
+    }
+    for (int i = 6; i <= 8; ++i) {
+        const QStringList& record = derivati[scegli(stato.quanti[1]) - 1];
+        parole_[std::size_t(i)] = record[casuale.estrai(2) - 1];
+    }
+
+    posti_ = Posti::scombicchera(casuale);
+}
+
+void LogicaComposti::clicca(int indice)
+{
+    if (!avviato() || !abilitate_ || indice < 0 || indice >= Caselle)
+        return;
+    if (indice == 0) {
+        segnaEsatto();
+        prosegui();
+    } else {
+        errato();
+        istruzioneBianca_ = true;
+    }
+    mostra();
+}
+
+void LogicaComposti::blocca()
+{
+    rosso = true;
+    abilitate_ = false;
+}
+
+void LogicaComposti::sblocca()
+{
+    rosso = false;
+    abilitate_ = true;
+}

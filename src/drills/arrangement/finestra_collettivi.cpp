@@ -1,0 +1,69 @@
+#include "drills/arrangement/finestra_collettivi.h"
+
+#include "app/interfaccia.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace {
+
+constexpr int SinistraNomi = 315;
+constexpr int LarghezzaNomi = 2115;
+constexpr int Altezza = 375;
+constexpr double PuntiInsiemi = 11.25;
+
+// Box 0 of the first column is 5 twips taller than the others.
+int altezzaNome(int indice)
+{
+    return indice == 0 ? 380 : Altezza;
+}
+
+// A box of the second column in its font, or smaller where a long pair
+// would not fit it whole: the sentence is never cut.
+void scriviIntero(QLabel* casella, const QString& testo)
+{
+    QFont font = Interfaccia::carattere(PuntiInsiemi);
+    const int larghezza = casella->contentsRect().width();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(testo) > larghezza)
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    casella->setFont(font);
+    casella->setText(testo);
+}
+
+} // namespace
+
+FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazione)
+    : FinestraDi(navigazione, 16, std::make_unique<LogicaCollettivi>(contesto))
+{
+    auto* istruzione =
+        new QLabel(QStringLiteral("Trascina il nome della prima colonna sul corrispondente della seconda"), sfondo());
+    istruzione->setObjectName(QStringLiteral("Label5"));
+    istruzione->setGeometry(Interfaccia::rettangolo(315, 105, 6420, 225));
+    istruzione->setFont(Interfaccia::carattereSansSerif());
+    istruzione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (int i = 0; i < LogicaCollettivi::Coppie; ++i) {
+        nomi[std::size_t(i)] = new CasellaTrascinabile(sfondo(), Controlli::nomeElemento("Label3", i), i,
+                                                       {SinistraNomi, Posti::alto(i), LarghezzaNomi, altezzaNome(i)});
+        auto* insieme = new CasellaBersaglio(sfondo(), Controlli::nomeElemento("Label4", i), i,
+                                             {2835, Posti::alto(i), 4005, Altezza});
+        insieme->setFont(Interfaccia::carattere(PuntiInsiemi));
+        connect(insieme, &CasellaBersaglio::lasciata, this,
+                [this](int sorgente, int bersaglio) { logica().lascia(sorgente, bersaglio); });
+        insiemi[std::size_t(i)] = insieme;
+    }
+    aggiorna();
+}
+
+void FinestraCollettivi::aggiornaEsercizio()
+{
+    const LogicaCollettivi& l = logica();
+    for (std::size_t i = 0; i < nomi.size(); ++i) {
+        CasellaTrascinabile* nome = nomi[i];
+        nome->setGeometry(Interfaccia::rettangolo(SinistraNomi, Posti::alto(l.posti()[i]), LarghezzaNomi,
+                                                  altezzaNome(int(i))));
+        nome->setText(l.nomi()[i]);
+        nome->setEnabled(l.trascinabili()[i]);
+        scriviIntero(insiemi[i], l.insiemi()[i]);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "drills/arrangement/composti.h"
+#include "frame/controlli.h"
+#include "frame/finestra_esercizio.h"
+
+#include <array>
+
+class QLabel;
+
+// Form17: the instruction (Label5) and the nine words to click (Label3), in
+// shuffled places.
+class FinestraComposti final : public FinestraDi<LogicaComposti> {
+    Q_OBJECT
+public:
+    FinestraComposti(Contesto& contesto, Navigazione& navigazione);
+
+protected:
+    void aggiornaEsercizio() override;
+
+private:
+    QLabel* istruzione;
+    std::array<Casella*, LogicaComposti::Caselle> parole;
+};

@@ -1,0 +1,20 @@
+#include "drills/arrangement/posti.h"
+
+#include "app/casuale.h"
+
+namespace Posti {
+
+std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
+{
+    std::array<int, Caselle> posto;
+    posto.fill(-1);   // not placed yet
+    for (int j = 0; j < Caselle; ++j) {
+        int p = casuale.estrai(Caselle) - 1;
+        while (posto[std::size_t(p)] >= 0)
+            p = (p + 1) % Caselle;
+        posto[std::size_t(p)] = j;
+    }
+    return posto;
+}
+
+} // namespace Posti

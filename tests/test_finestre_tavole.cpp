@@ -1,0 +1,407 @@
+// The three boards as the pupil meets them, opened from the menu: their
+// controls as laid out, drops on the real target boxes, clicks on the nine
+// words, the ends of boards, and a list that cannot fill a board.
+
+#include "app/interfaccia.h"
+#include "drills/arrangement/cataloga.h"
+#include "elenchi_tavole.h"
+#include "frame/controlli.h"
+#include "frame/esercizio.h"
+#include "frame/finestra_esercizio.h"
+#include "supporto_finestre.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+struct Controllo {
+    QString nome;
+    QString testo;   // null: not checked
+    QRect posto;     // twips
+    double punti;
+    bool arial;      // Arial, or the window font MS Sans Serif
+};
+
+QColor dellaTavolozza(int k)
+{
+    return Interfaccia::colore(Colori::tavolozza()[static_cast<std::size_t>(k)]);
+}
+
+QColor sfondoCasella(QWidget* w, const QString& nome)
+{
+    return controllo(w, nome)->palette().color(QPalette::Window);
+}
+
+QColor testoEtichetta(QWidget* w, const QString& nome)
+{
+    return controllo(w, nome)->palette().color(QPalette::WindowText);
+}
+
+// Drops the drag box `sorgente` on the box `bersaglio`, as the pupil's drag does.
+bool lascia(QWidget* w, const QString& sorgente, const QString& bersaglio)
+{
+    auto* casella = controllo<CasellaBersaglio>(w, bersaglio);
+    return casella && casella->ricevi(controllo(w, sorgente));
+}
+
+// The controls of the window that take a drop.
+QStringList bersagli(QWidget* w)
+{
+    QStringList nomi;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        if (c->acceptDrops())
+            nomi.append(c->objectName());
+    }
+    nomi.sort();
+    return nomi;
+}
+
+// The menu button of each board.
+QString bottone(int form)
+{
+    return form == 14 ? QStringLiteral("Command14") : QStringLiteral("Command%1").arg(form + 1);
+}
+
+QStringList nomi(const char* nome, int quanti)
+{
+    QStringList elenco;
+    for (int i = 0; i < quanti; ++i)
+        elenco.append(Controlli::nomeElemento(nome, i));
+    return elenco;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Controllo)
+
+class TestFinestreTavole : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void disposizione_data();
+    void disposizione();
+    void cataloga();
+    void collettivi_data();
+    void collettivi();
+    void composti_data();
+    void composti();
+    void tavolaImpossibile_data();
+    void tavolaImpossibile();
+
+private:
+    // Opens exercise `form` from the menu, with the draws of its start-up.
+    QWidget* apri(int form, bool attendi = true);
+
+    std::unique_ptr<ProgrammaDiProva> programma;
+    Risponditore risponditore;
+    Sorvegliante sorvegliante;
+};
+
+void TestFinestreTavole::initTestCase()
+{
+    Interfaccia::preparaStile();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestFinestreTavole::init()
+{
+    programma = std::make_unique<ProgrammaDiProva>(QList<float>{0.0f, 0.0f});
+    scriviElenchiTavole(programma->cartella);
+    programma->applicazione.avvia();
+    clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
+}
+
+void TestFinestreTavole::cleanup()
+{
+    programma.reset();
+}
+
+QWidget* TestFinestreTavole::apri(int form, bool attendi)
+{
+    QWidget* menu = finestra(QStringLiteral("FormMenu"));
+    if (!attendi)
+        clicca(menu, QStringLiteral("Option1_0"));
+    clicca(menu, bottone(form));
+    auto* f = qobject_cast<FinestraEsercizio*>(finestra(QStringLiteral("Form%1").arg(form)));
+    // Form14 starts once it is active.
+    if (!f || !QTest::qWaitFor([f] { return f->esercizio().avviato(); }))
+        return nullptr;
+    return f;
+}
+
+void TestFinestreTavole::disposizione_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<Controllo>("atteso");
+    QTest::newRow("14 Label4") << 14 << Controllo{"Label4", "casetta", {1995, 525, 2325, 435}, 14.25, true};
+    for (int c = 0; c < 3; ++c) {
+        const int sinistra = 1365 + 2415 * c;
+        QTest::addRow("14 Label5(%d)", c)
+            << 14 << Controllo{Controlli::nomeElemento("Label5", c), QString(), {sinistra, 1155, 2325, 435}, 14.25, true};
+        for (int t = 0; t < 4; ++t) {
+            const QString nome = Controlli::nomeElemento(c == 0 ? "Label6" : c == 1 ? "Label7" : "Label8", t);
+            QTest::addRow("14 %s", qPrintable(nome))
+                << 14 << Controllo{nome, "", {sinistra, 1890 + 630 * t, 2325, 435}, 14.25, true};
+        }
+    }
+    QTest::newRow("14 Label10") << 14 << Controllo{"Label10", "primitiva", {420, 1260, 750, 225}, 8.25, false};
+    QTest::newRow("14 Label11") << 14 << Controllo{"Label11", "diminutivo", {315, 1995, 960, 225}, 8.25, false};
+    QTest::newRow("14 Label12") << 14 << Controllo{"Label12", "accrescitivo", {105, 2625, 1065, 225}, 8.25, false};
+    QTest::newRow("14 Label13") << 14 << Controllo{"Label13", "vezzeggiativo", {0, 3255, 1275, 225}, 8.25, false};
+    QTest::newRow("14 Label14") << 14 << Controllo{"Label14", "dispregiativo", {105, 3885, 1170, 225}, 8.25, false};
+
+    QTest::newRow("16 Label5") << 16 << Controllo{"Label5",
+                                                  "Trascina il nome della prima colonna sul corrispondente della seconda",
+                                                  {315, 105, 6420, 225}, 8.25, false};
+    QTest::newRow("17 Label5") << 17 << Controllo{"Label5", "Clicca sul nome composto", {315, 105, 4215, 225}, 8.25, false};
+    for (int i = 0; i < 9; ++i) {
+        // The start-up's shuffle leaves every box in its own place here.
+        QTest::addRow("16 Label3(%d)", i) << 16 << Controllo{Controlli::nomeElemento("Label3", i), QString(),
+                                                             {315, 420 + 630 * i, 2115, i == 0 ? 380 : 375}, 14.25, true};
+        QTest::addRow("16 Label4(%d)", i) << 16 << Controllo{Controlli::nomeElemento("Label4", i), QString(),
+                                                             {2835, 420 + 630 * i, 4005, 375}, 11.25, true};
+        QTest::addRow("17 Label3(%d)", i) << 17 << Controllo{Controlli::nomeElemento("Label3", i), QString(),
+                                                             {1995, 420 + 630 * i, 3000, 375}, 14.25, true};
+    }
+}
+
+void TestFinestreTavole::disposizione()
+{
+    QFETCH(int, form);
+    QFETCH(Controllo, atteso);
+    if (form == 14)
+        primaTavola(programma->casuale);
+    else if (form == 16)
+        programma->casuale.aggiungi({0.0f, per(1, 10), per(2, 10), per(3, 10), per(4, 10), per(5, 10), per(6, 10),
+                                     per(7, 10), per(8, 10), per(9, 10)});
+    QWidget* f = apri(form);
+    QVERIFY(f);
+    auto* c = controllo<QLabel>(f, atteso.nome);
+    QVERIFY2(c, qPrintable(atteso.nome));
+    const QRect g = inTwip(c->geometry());
+    QVERIFY2(aPosto(c, atteso.posto),
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())));
+    if (!atteso.testo.isNull())
+        QCOMPARE(c->text(), atteso.testo);
+    QCOMPARE(c->font().family(), atteso.arial ? QStringLiteral("Arial") : QStringLiteral("MS Sans Serif"));
+    QCOMPARE(c->font().pointSizeF(), atteso.punti);
+    QVERIFY(c->font().bold());
+    // Boxes are opaque with a border, text centred; captions are transparent.
+    QCOMPARE(c->autoFillBackground(), atteso.arial);
+    QCOMPARE(c->frameShape(), atteso.arial ? QFrame::Box : QFrame::NoFrame);
+    if (atteso.arial) {
+        QCOMPARE(c->alignment(), Qt::AlignCenter);
+        const bool giallo = atteso.nome.startsWith(QStringLiteral("Label5"));
+        QCOMPARE(sfondoCasella(f, atteso.nome), giallo ? QColor(255, 255, 128) : QColor(Qt::white));
+    } else {
+        QCOMPARE(testoEtichetta(f, atteso.nome), QColor(Qt::black));
+    }
+}
+
+void TestFinestreTavole::cataloga()
+{
+    primaTavola(programma->casuale);
+    QWidget* f = apri(14);
+    QVERIFY(f);
+    QCOMPARE(bersagli(f), nomi("Label6", 4) + nomi("Label7", 4) + nomi("Label8", 4));
+    QCOMPARE(testoDi(f, "Label5_0") + testoDi(f, "Label5_1") + testoDi(f, "Label5_2"),
+             QStringLiteral("casalibronaso"));
+    QCOMPARE(sfondoDi(f), dellaTavolozza(5));
+
+    QVERIFY(lascia(f, "Label4", "Label6_1"));
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
+    for (const char* riga : {"Label10", "Label11", "Label12", "Label13", "Label14"})
+        QCOMPARE(testoEtichetta(f, riga), QColor(Qt::white));
+    QCOMPARE(testoDi(f, "Label4"), QStringLiteral("casetta"));
+    QCOMPARE(testoDi(f, "EtichettaErrati"), QStringLiteral(" 1"));
+
+    programma->casuale.aggiungi({0.0f, per(11, 18)});
+    QVERIFY(lascia(f, "Label4", "Label6_0"));
+    QCOMPARE(testoDi(f, "Label6_0"), QStringLiteral("casetta"));
+    QCOMPARE(testoDi(f, "Label4"), QStringLiteral("nasone"));
+    QCOMPARE(sfondoDi(f), dellaTavolozza(11));
+    QCOMPARE(testoEtichetta(f, "Label13"), QColor(Qt::black));
+
+    for (const char* casella : {"Label8_1", "Label7_3", "Label7_0", "Label6_3"})
+        QVERIFY(lascia(f, "Label4", casella));
+    QCOMPARE(testoDi(f, "EtichettaEsatti"), QStringLiteral(" 5"));
+    QCOMPARE(testoDi(f, "Label4"), QString());
+    QVERIFY(!controllo(f, "Label4")->isEnabled());
+    QVERIFY(controllo(f, "BottoneAvanti")->isEnabled());
+    QCOMPARE(testoDi(f, "Label6_3"), QStringLiteral("casupola"));
+    QVERIFY(!lascia(f, "Label4", "Label6_2"));
+
+    primaTavola(programma->casuale);
+    clicca(f, "BottoneAvanti");
+    QCOMPARE(programma->casuale.rimasti(), 0);
+    QVERIFY(controllo(f, "Label4")->isEnabled());
+    QCOMPARE(testoDi(f, "Label6_3"), QString());
+}
+
+void TestFinestreTavole::collettivi_data()
+{
+    dueModi();
+}
+
+void TestFinestreTavole::collettivi()
+{
+    // Pairs 1 to 9 in order; the shuffle puts box 8 at the top and the others below it.
+    QFETCH(bool, attendi);
+    programma->cartella.scrivi(QStringLiteral("collettivi.txt"),
+                               QStringLiteral("gregge,pecore\nflotta,navi\nscolaresca,scolari\n"
+                                              "\"arcipelago\",isole\nfrutteto,alberi da frutto\n")
+                                   + paroleNumerate("x", 8));
+    auto tavola = [this] {
+        programma->casuale.aggiungi({per(3, 18)});
+        for (int k = 1; k <= 9; ++k)
+            programma->casuale.aggiungi({per(k, 9)});
+        for (int j = 0; j < 9; ++j)
+            programma->casuale.aggiungi({per(9, 9)});
+    };
+    // The sentence of a match fits its box.
+    auto entra = [](QWidget* w, const QString& nome) {
+        auto* casella = controllo<QLabel>(w, nome);
+        return casella->fontMetrics().horizontalAdvance(casella->text()) <= casella->contentsRect().width();
+    };
+    tavola();
+    QWidget* f = apri(16, attendi);
+    QVERIFY(f);
+    QCOMPARE(programma->casuale.rimasti(), 0);
+    QCOMPARE(bersagli(f), nomi("Label4", 9));
+    QVERIFY(aPosto(controllo(f, "Label3_8"), QRect(315, 420, 2115, 375)));
+    QVERIFY(aPosto(controllo(f, "Label3_0"), QRect(315, 1050, 2115, 380)));
+    QVERIFY(aPosto(controllo(f, "Label3_4"), QRect(315, 3570, 2115, 375)));
+    QCOMPARE(testoDi(f, "Label3_2"), QStringLiteral("scolaresca"));
+    QCOMPARE(testoDi(f, "Label4_4"), QStringLiteral("alberi da frutto"));
+
+    QVERIFY(lascia(f, "Label3_1", "Label4_2"));
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
+    QCOMPARE(testoDi(f, "Label3_1"), QStringLiteral("flotta"));
+    QCOMPARE(testoDi(f, "Label4_2"), QStringLiteral("scolari"));
+    QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::black));
+
+    programma->casuale.aggiungi({0.0f, per(6, 18)});
+    QVERIFY(lascia(f, "Label3_4", "Label4_4"));
+    QCOMPARE(testoDi(f, "Label4_4"), QStringLiteral(" un insieme di alberi da frutto -> frutteto"));
+    QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
+    QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
+    QCOMPARE(testoDi(f, "Label3_4"), QString());
+    QVERIFY(!controllo(f, "Label3_4")->isEnabled());
+    QVERIFY(!lascia(f, "Label3_4", "Label4_4"));
+    QCOMPARE(sfondoDi(f), dellaTavolozza(6));
+    for (int i : {0, 1, 2, 3, 5, 6, 7, 8}) {
+        QVERIFY(lascia(f, Controlli::nomeElemento("Label3", i), Controlli::nomeElemento("Label4", i)));
+        if (i == 8 && !attendi)
+            break;
+        QVERIFY2(entra(f, Controlli::nomeElemento("Label4", i)), qPrintable(testoDi(f, Controlli::nomeElemento("Label4", i))));
+        if (i == 7) {
+            programma->casuale.aggiungi({0.0f});   // the sound of the last match
+            tavola();
+        }
+    }
+    QCOMPARE(testoDi(f, "EtichettaEsatti"), QStringLiteral(" 9"));
+    if (attendi) {
+        QCOMPARE(testoDi(f, "Label4_3"), QStringLiteral(" un insieme di isole -> arcipelago"));
+        QCOMPARE(testoDi(f, "Label4_2"), QStringLiteral(" un insieme di scolari -> scolaresca"));
+        QCOMPARE(controllo(f, "Label4_2")->font().pointSizeF(), 11.25);
+        QVERIFY(controllo(f, "BottoneAvanti")->isEnabled());
+        for (const QString& nome : nomi("Label3", 9))
+            QVERIFY(!controllo(f, nome)->isEnabled() && testoDi(f, nome).isEmpty());
+        clicca(f, "BottoneAvanti");
+    }
+    QCOMPARE(programma->casuale.rimasti(), 0);
+    QCOMPARE(testoDi(f, "Label4_3"), QStringLiteral("isole"));
+    QCOMPARE(testoDi(f, "Label3_4"), QStringLiteral("frutteto"));
+    for (const QString& nome : nomi("Label3", 9))
+        QVERIFY(controllo(f, nome)->isEnabled());
+    QCOMPARE(sfondoDi(f), dellaTavolozza(3));
+}
+
+void TestFinestreTavole::composti_data()
+{
+    dueModi();
+}
+
+void TestFinestreTavole::composti()
+{
+    // Draws left to 0: "pescespada", five times "casa", three times "pane", in their own places.
+    QFETCH(bool, attendi);
+    programma->casuale.aggiungi({per(4, 18), per(2, 2)});
+    QWidget* f = apri(17, attendi);
+    QVERIFY(f);
+    QCOMPARE(testoDi(f, "Label3_0"), QStringLiteral("apriscatole"));
+    QCOMPARE(testoDi(f, "Label3_8"), QStringLiteral("pane"));
+    QVERIFY(bersagli(f).isEmpty());
+
+    clicca(f, "Label3_5");
+    clicca(f, "Label3_5");
+    QCOMPARE(testoDi(f, "EtichettaErrati"), QStringLiteral(" 2"));
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
+    QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::white));
+
+    programma->casuale.aggiungi({0.0f, per(7, 18), per(1, 2)});
+    for (int campo = 0; campo < 16; ++campo)   // records and fields: "casa" and "pane" again
+        programma->casuale.aggiungi({0.0f});
+    for (int p = 8; p >= 0; --p)
+        programma->casuale.aggiungi({per(p + 1, 9)});
+    clicca(f, "Label3_0");
+    QCOMPARE(testoDi(f, "EtichettaEsatti"), QStringLiteral(" 1"));
+    if (attendi) {
+        QCOMPARE(sfondoCasella(f, "Label3_0"), QColor(255, 0, 0));
+        QCOMPARE(sfondoDi(f), QColor(Qt::black));
+        for (const QString& nome : nomi("Label3", 9))
+            QVERIFY(!controllo(f, nome)->isEnabled());
+        clicca(f, "Label3_0");
+        clicca(f, "Label3_1");
+        QCOMPARE(programma->stato.contaEsatti + programma->stato.contaErrati, 3);
+        clicca(f, "BottoneAvanti");
+    }
+    QCOMPARE(programma->casuale.rimasti(), 0);
+    QCOMPARE(testoDi(f, "Label3_0"), QStringLiteral("pescespada"));
+    QCOMPARE(sfondoDi(f), dellaTavolozza(7));
+    QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::black));
+    // Place j took the box 8 - j: the column upside down.
+    QVERIFY(aPosto(controllo(f, "Label3_8"), QRect(1995, 420, 3000, 375)));
+    QVERIFY(aPosto(controllo(f, "Label3_0"), QRect(1995, 5460, 3000, 375)));
+    QVERIFY(aPosto(controllo(f, "Label3_4"), QRect(1995, 2940, 3000, 375)));
+    for (const QString& nome : nomi("Label3", 9)) {
+        QVERIFY(controllo(f, nome)->isEnabled());
+        QCOMPARE(sfondoCasella(f, nome), QColor(Qt::white));
+    }
+}
+
+void TestFinestreTavole::tavolaImpossibile_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("contenuto");
+    QTest::newRow("Form14, two nouns") << 14 << "alterati.txt" << "casa,casetta,casona,casina,casaccia\nnaso,nasino,,,\n";
+    QTest::newRow("Form16, eight pairs") << 16 << "collettivi.txt" << paroleNumerate("x", 16);
+    QTest::newRow("Form17, no compound") << 17 << "composti.txt" << " \n";
+}
+
+void TestFinestreTavole::tavolaImpossibile()
+{
+    QFETCH(int, form);
+    QFETCH(QString, file);
+    QFETCH(QString, contenuto);
+    programma->cartella.scrivi(file, contenuto);
+    QWidget* menu = finestra(QStringLiteral("FormMenu"));
+    risponditore.rispondi(QStringLiteral("OK"));
+    clicca(menu, bottone(form));
+    QTRY_VERIFY(risponditore.risposto);
+    QVERIFY2(risponditore.testo.contains(QStringLiteral("\"%1\"").arg(file)), qPrintable(risponditore.testo));
+    QTRY_COMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
+    QVERIFY(finestra(QStringLiteral("FormMenu")) != menu);
+}
+
+QTEST_MAIN(TestFinestreTavole)
+#include "test_finestre_tavole.moc"
