@@ -12,9 +12,11 @@
 #include "app/interfaccia.h"
 #include "app/stato.h"
 #include "app/suoni.h"
+#include "drills/arrangement/cataloga.h"
 #include "drills/esercizi.h"
 #include "drills/registro.h"
 #include "drills/typed/scritte.h"
+#include "frame/controlli.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
 #include "frame/navigazione.h"
@@ -29,6 +31,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <random>
 #include <set>
@@ -109,7 +112,13 @@ void riempiCartella(const QString& testi)
     scrivi(testi, QStringLiteral("derivati.txt"), record(parole, 100, 2));
     scrivi(testi, QStringLiteral("falsialterati.txt"), record(parole, 100, 2));
     scrivi(testi, QStringLiteral("alterati.txt"), record(parole, 100, 5));
+    scrivi(testi, QStringLiteral("collettivi.txt"), record(parole, 500, 2));
+    scrivi(testi, QStringLiteral("composti.txt"), record(parole, 500, 1));
 }
+
+// The endings of the four altered forms of a stem, as record() writes them.
+const std::array<QString, 4> desinenzeAlterati = {QStringLiteral("ino"), QStringLiteral("one"),
+                                                  QStringLiteral("uccio"), QStringLiteral("accio")};
 
 // ---- Timing ----
 
@@ -141,13 +150,13 @@ public:
     void stampa() const
     {
         QTextStream out(stdout);
-        out << QStringLiteral("%1 %2  %3\n").arg(QStringLiteral("figure"), -52).arg(QStringLiteral("median"), 12)
+        out << QStringLiteral("%1 %2  %3\n").arg(QStringLiteral("figure"), -64).arg(QStringLiteral("median"), 12)
                    .arg(QStringLiteral("goal"));
         for (const auto& r : righe) {
             QString tempo = r.microsecondi >= 1000 ? QString::number(r.microsecondi / 1000.0, 'f', 2) + " ms"
                                                    : QString::number(r.microsecondi, 'f', 1) + " us";
             out << QStringLiteral("%1 %2  %3%4\n")
-                       .arg(r.misura, -52)
+                       .arg(r.misura, -64)
                        .arg(tempo, 12)
                        .arg(r.obiettivo)
                        .arg(r.obiettivo.isEmpty() || r.raggiunto ? QString() : QStringLiteral("  MISSED"));
@@ -205,8 +214,14 @@ void lettura(Risultati& tabella, Banco& b, const QString& testi, int volte)
         });
         const double lettore = mediana(volte, [&] {
             return cronometra([&] {
-                Tabella t;
-                b.lettore.caricaRecord(file, p.campi, p.limite, t);
+                // A list of words is read as the windows read it: one field an entry.
+                if (p.campi == 1) {
+                    QStringList elenco;
+                    b.lettore.caricaElenco({file}, elenco, p.limite);
+                } else {
+                    Tabella t;
+                    b.lettore.caricaRecord(file, p.campi, p.limite, t);
+                }
             });
         });
         const double rapporto = lettore / semplice;
@@ -301,6 +316,11 @@ bool risposte(Risultati& tabella, Banco& b, int volte)
         {"three choices", 13, perNumero({"Bottone1", "Command1", "Bottone2"})},
         {"grid", 8, perNumero({"Label7", "Label8", "Label9", "Label10"})},
         {"typed", 2, scritta(2)},
+        // The compound noun is always box 0.
+        {"board, compound picking", 17,
+         [](FinestraEsercizio& w, StatoComune&, bool giusta) {
+             clicca(w, Controlli::nomeElemento("Label3", giusta ? 0 : 1));
+         }},
     };
     b.stato.attendiBottone = false;   // a right answer brings the next item at once
     for (const auto& f : famiglie) {
@@ -327,6 +347,70 @@ bool risposte(Risultati& tabella, Banco& b, int volte)
     }
     b.stato.attendiBottone = true;
     return contate;
+}
+
+// Drops the box `sorgente` on the box `bersaglio` of the window, as a drop
+// of the pupil's runs.
+bool lascia(FinestraEsercizio& w, const QString& sorgente, const QString& bersaglio)
+{
+    auto* da = w.findChild<CasellaTrascinabile*>(sorgente);
+    auto* su = w.findChild<CasellaBersaglio*>(bersaglio);
+    return da && su && su->ricevi(da);
+}
+
+// A whole board, every word dropped right, the window drawn after each drop.
+bool tavole(Risultati& tabella, Banco& b, int volte)
+{
+    b.stato.attendiBottone = false;   // the next board comes at once
+    bool finite = true;
+
+    // One window at a time, as in the program: they share the lists.
+    auto cataloga = apri(b, *voceEsercizio(14));
+    if (!cataloga)
+        return false;
+    const auto& logica = dynamic_cast<const LogicaCataloga&>(cataloga->esercizio());
+    const double t14 = mediana(volte, [&] {
+        const qint16 prima = b.stato.contaEsatti;
+        const qint64 t = cronometra([&] {
+            for (int p = 0; p < LogicaCataloga::Parole; ++p) {
+                // The column whose noun the word alters, and the row of its ending.
+                bool lasciata = false;
+                for (int c = 0; c < LogicaCataloga::Colonne && !lasciata; ++c) {
+                    for (int k = 0; k < LogicaCataloga::Tipi && !lasciata; ++k) {
+                        if (logica.primitiva(c) + desinenzeAlterati[std::size_t(k)] == logica.parola()) {
+                            const char* colonna = c == 0 ? "Label6" : c == 1 ? "Label7" : "Label8";
+                            lasciata = lascia(*cataloga, QStringLiteral("Label4"), Controlli::nomeElemento(colonna, k));
+                        }
+                    }
+                }
+                cataloga->grab();
+            }
+        });
+        finite = finite && b.stato.contaEsatti == prima + LogicaCataloga::Parole;
+        return t;
+    });
+    tabella.riga(QStringLiteral("whole board of Form14, five drops, each drawn"), t14);
+    cataloga.reset();
+
+    auto collettivi = apri(b, *voceEsercizio(16));
+    if (!collettivi)
+        return false;
+
+    const double t16 = mediana(volte, [&] {
+        const qint16 prima = b.stato.contaEsatti;
+        const qint64 t = cronometra([&] {
+            // Box i of both columns belongs to pair i, wherever it stands.
+            for (int i = 0; i < 9; ++i) {
+                lascia(*collettivi, Controlli::nomeElemento("Label3", i), Controlli::nomeElemento("Label4", i));
+                collettivi->grab();
+            }
+        });
+        finite = finite && b.stato.contaEsatti == prima + 9;
+        return t;
+    });
+    tabella.riga(QStringLiteral("whole board of Form16, nine drops, each drawn"), t16);
+    b.stato.attendiBottone = true;
+    return finite;
 }
 
 } // namespace
@@ -362,7 +446,7 @@ int main(int argc, char** argv)
     Risultati tabella;
     lettura(tabella, b, testi, volte);
     const bool aperte = apertura(tabella, b, volte);
-    const bool contate = risposte(tabella, b, volte);
+    const bool contate = risposte(tabella, b, volte) && tavole(tabella, b, volte);
     tabella.stampa();
     QTextStream(stdout) << volte << " repetitions each\n";
     if (!aperte)
