@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 QString ErroreElenco::messaggio() const
 {
@@ -35,17 +38,36 @@ QString LettoreElenchi::trovaFile(const QString& nome) const
 
 QString LettoreElenchi::decodifica(const QByteArray& dati)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString testo = utf8.decode(dati);
-    if (!utf8.hasError())
-        return testo;
-    QStringDecoder occidentale("windows-1252", QStringConverter::Flag::Stateless);
-    if (occidentale.isValid())
-        return occidentale.decode(dati);
-    return QString::fromLatin1(dati);
+    QString testo;
+    const auto segnata = QStringConverter::encodingForData(dati);
+    if (segnata && *segnata != QStringConverter::Utf8) {
+        // A byte-order mark: UTF-16 (what a Windows editor saves as
+        // "Unicode") or UTF-32, read as it says; the mark is not text.
+        testo = QStringDecoder(*segnata, QStringConverter::Flag::Stateless).decode(dati);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        testo = utf8.decode(dati);
+        if (utf8.hasError()) {
+            QStringDecoder occidentale("windows-1252", QStringConverter::Flag::Stateless);
+            testo = occidentale.isValid() ? occidentale.decode(dati) : QString::fromLatin1(dati);
+        }
+    }
+    // A mark written twice leaves the second one as an invisible character
+    // before the first word.
+    qsizetype segni = 0;
+    while (segni < testo.size() && testo[segni] == QChar::ByteOrderMark)
+        ++segni;
+    return segni ? testo.sliced(segni) : testo;
 }
 
 namespace {
+
+// A C0 control other than tab and the line ends a quoted field may hold, or DEL.
+bool controllo(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0x7F;
+}
 
 bool vuoto(QChar c)
 {
@@ -170,6 +192,19 @@ std::optional<ErroreElenco> LettoreElenchi::dividiCampi(const QString& testo, co
         return ErroreElenco{nome, divisore.rigaAperta,
                             QStringLiteral("le virgolette aperte su questa riga non si chiudono più.")};
     }
+    for (const Campo& campo : std::as_const(letti)) {
+        if (campo.testo.size() > MassimoCaratteri) {
+            return ErroreElenco{nome, campo.riga,
+                                QStringLiteral("una parola è lunga più di %1 caratteri: forse non è un file di "
+                                               "testo.")
+                                    .arg(MassimoCaratteri)};
+        }
+        if (std::any_of(campo.testo.cbegin(), campo.testo.cend(), controllo)) {
+            return ErroreElenco{nome, campo.riga,
+                                QStringLiteral("contiene caratteri che non sono lettere: forse non è un file di "
+                                               "testo.")};
+        }
+    }
     campi = std::move(letti);
     return std::nullopt;
 }
@@ -179,10 +214,23 @@ std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QLis
     const QString percorso = trovaFile(nome);
     if (percorso.isEmpty())
         return ErroreElenco{nome, 0, QStringLiteral("il file non si trova nella cartella testi.")};
+    // Only a regular file, also behind a link: opening a named pipe or a
+    // device could wait for ever, or read without end.
+    const QFileInfo info(percorso);
+    if (!info.isFile())
+        return ErroreElenco{nome, 0, QStringLiteral("non è un file di testo.")};
+    const QString troppoGrande =
+        QStringLiteral("il file è troppo grande per un elenco di parole (più di %1 KB): forse non è un file di testo.")
+            .arg(MassimoByte / 1024);
+    if (info.size() > MassimoByte)
+        return ErroreElenco{nome, 0, troppoGrande};
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire.")};
-    const QByteArray dati = file.readAll();
+    // Never more than the bound and one byte, whatever size the file claims.
+    const QByteArray dati = file.read(MassimoByte + 1);
+    if (dati.size() > MassimoByte)
+        return ErroreElenco{nome, 0, troppoGrande};
     if (file.error() != QFileDevice::NoError)
         return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo.")};
     file.close();

@@ -33,14 +33,23 @@ QStringList colonna(const Tabella& tabella, int campo);
 // or CR). Blanks before a field are skipped and blanks after an unquoted field
 // are trimmed. A field that begins with a double quote runs to the next double
 // quote, commas and line ends included; the quotes are not part of it. A
-// line of blanks gives no field. A
-// file that is valid UTF-8 is read as UTF-8, any other as Windows-1252. File
-// names are matched without regard to letter case.
+// line of blanks gives no field. A file with a UTF-16 or UTF-32 byte-order
+// mark is read as such; a file that is valid UTF-8 as UTF-8, any other as
+// Windows-1252. File names are matched without regard to letter case.
+//
+// Only regular files are read, of at most MassimoByte bytes; a field longer
+// than MassimoCaratteri characters, or holding a control character (but tab
+// and the line ends of a quoted field), is a fault at its line: what such a
+// file holds is not words.
 //
 // Nothing is written to the caller's list or table unless the whole load
 // succeeds.
 class LettoreElenchi {
 public:
+    // Far above any real list, which is a few KB, and any real word.
+    static constexpr qint64 MassimoByte = 1024 * 1024;
+    static constexpr int MassimoCaratteri = 100;
+
     explicit LettoreElenchi(QString cartellaTesti);
 
     // The path of a file of the folder, matched without regard to case;
