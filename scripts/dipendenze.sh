@@ -11,7 +11,7 @@ pacchetti=(
     fonts-liberation
 )
 if [ "${1:-}" = prova ]; then
-    pacchetti+=(xvfb xauth x11-utils xdotool)
+    pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool)
 fi
 
 mancanti=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: first in the
 # normal build, then in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. The window tests use Qt's offscreen platform;
+# UndefinedBehaviorSanitizer, then the reader's fuzz target for a minute.
+# The window tests use Qt's offscreen platform;
 # the one that reads what the window manager is told starts an Xvfb of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,3 +16,12 @@ for preset in default asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+# The reader under libFuzzer for a minute, from the seeds kept in fuzz/seme;
+# what it learns stays in the build tree.
+echo "== fuzz"
+cmake --preset fuzz
+cmake --build --preset fuzz
+mkdir -p build-fuzz/corpus
+build-fuzz/fuzz/lumeri_fuzz_lettore -max_total_time=60 -max_len=8192 -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seme

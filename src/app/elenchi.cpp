@@ -265,6 +265,12 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
     QList<Campo> campi;
     if (auto errore = leggiCampi(nome, campi))
         return errore;
+    return raggruppa(std::move(campi), campiPerRecord, limite, nome, tabella, righe);
+}
+
+std::optional<ErroreElenco> LettoreElenchi::raggruppa(QList<Campo> campi, int campiPerRecord, int limite,
+                                                      const QString& nome, Tabella& tabella, QList<int>* righe)
+{
     Tabella record;
     QList<int> inizi;
     const qsizetype attesi = std::min<qsizetype>(campi.size() / std::max(campiPerRecord, 1) + 1, limite);

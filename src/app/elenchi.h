@@ -70,6 +70,11 @@ public:
     // All the fields of one file.
     std::optional<ErroreElenco> leggiCampi(const QString& nome, QList<Campo>& campi) const;
 
+    // Fields grouped into records of `campiPerRecord`, at most `limite`.
+    static std::optional<ErroreElenco> raggruppa(QList<Campo> campi, int campiPerRecord, int limite,
+                                                 const QString& nome, Tabella& tabella,
+                                                 QList<int>* righe = nullptr);
+
     // The field rules applied to a whole decoded text.
     static std::optional<ErroreElenco> dividiCampi(const QString& testo, const QString& nome,
                                                    QList<Campo>& campi);
