@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 QString ErroreElenco::messaggio() const
@@ -9,28 +10,62 @@ QString ErroreElenco::messaggio() const
     QString testo = QStringLiteral("C'è un problema nell'elenco di parole \"%1\"").arg(file);
     if (riga > 0)
         testo += QStringLiteral(", alla riga %1").arg(riga);
-    testo += QStringLiteral(":\n%1\n\nL'esercizio non può cominciare. "
-                            "Correggi il file nella cartella testi e riprova.")
-                 .arg(guasto);
+    testo += QStringLiteral(":\n%1\n\n").arg(guasto);
+    if (!cartella.isEmpty())
+        testo += QStringLiteral("Il file è nella cartella:\n%1\n\n").arg(QDir::toNativeSeparators(cartella));
+    testo += QStringLiteral("L'esercizio non può cominciare. Correggi l'elenco e riprova.");
     return testo;
 }
 
-LettoreElenchi::LettoreElenchi(QString cartella)
-    : cartellaTesti(std::move(cartella))
+LettoreElenchi::LettoreElenchi(QString testi, QString insegnante)
+    : cartellaTesti(std::move(testi))
+    , cartellaInsegnante(std::move(insegnante))
 {
 }
 
-QString LettoreElenchi::trovaFile(const QString& nome) const
+QStringList LettoreElenchi::cartelle() const
 {
-    const QDir dir(cartellaTesti);
-    if (QFile::exists(dir.filePath(nome)))
+    QStringList lette;
+    if (!cartellaInsegnante.isEmpty() && QFileInfo(cartellaInsegnante).isDir()
+        && QFileInfo(cartellaInsegnante).canonicalFilePath() != QFileInfo(cartellaTesti).canonicalFilePath())
+        lette.append(cartellaInsegnante);
+    lette.append(cartellaTesti);
+    return lette;
+}
+
+namespace {
+
+// A regular file of `cartella` named `nome`, the exact name first, then
+// without regard to case; empty when there is none.
+QString fileNellaCartella(const QString& cartella, const QString& nome)
+{
+    const QDir dir(cartella);
+    if (QFileInfo(dir.filePath(nome)).isFile())
         return dir.filePath(nome);
     const QStringList presenti = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& presente : presenti) {
-        if (presente.compare(nome, Qt::CaseInsensitive) == 0)
+        if (presente.compare(nome, Qt::CaseInsensitive) == 0 && QFileInfo(dir.filePath(presente)).isFile())
             return dir.filePath(presente);
     }
     return {};
+}
+
+} // namespace
+
+QString LettoreElenchi::trovaFile(const QString& nome) const
+{
+    for (const QString& cartella : cartelle()) {
+        const QString percorso = fileNellaCartella(cartella, nome);
+        if (!percorso.isEmpty())
+            return percorso;
+    }
+    return {};
+}
+
+QString LettoreElenchi::cartellaDi(const QString& nome) const
+{
+    const QString percorso = trovaFile(nome);
+    return percorso.isEmpty() ? QString() : QFileInfo(percorso).path();
 }
 
 QString LettoreElenchi::decodifica(const QByteArray& dati)
@@ -176,17 +211,41 @@ std::optional<ErroreElenco> LettoreElenchi::dividiCampi(const QString& testo, co
 
 std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QList<Campo>& campi) const
 {
+    QString cartella;
+    return leggiCampi(nome, campi, cartella);
+}
+
+std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QList<Campo>& campi,
+                                                       QString& cartella) const
+{
     const QString percorso = trovaFile(nome);
-    if (percorso.isEmpty())
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si trova nella cartella testi.")};
+    if (percorso.isEmpty()) {
+        QStringList dove;
+        for (const QString& cartella : cartelle())
+            dove.append(QDir::toNativeSeparators(cartella));
+        return ErroreElenco{nome, 0,
+                            QStringLiteral("il file non si trova nella cartella %1.")
+                                .arg(dove.join(QStringLiteral(" né nella cartella ")))};
+    }
+    cartella = QFileInfo(percorso).path();
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire.")};
-    const QByteArray dati = file.readAll();
+        return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire."), cartella};
+    if (file.size() > MassimoByte)
+        return ErroreElenco{nome, 0, QStringLiteral("il file è troppo grande per essere un elenco di parole."),
+                            cartella};
+    // Read one byte past the bound, in case the file grew since its size was taken.
+    const QByteArray dati = file.read(MassimoByte + 1);
     if (file.error() != QFileDevice::NoError)
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo.")};
+        return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo."), cartella};
+    if (dati.size() > MassimoByte)
+        return ErroreElenco{nome, 0, QStringLiteral("il file è troppo grande per essere un elenco di parole."),
+                            cartella};
     file.close();
-    return dividiCampi(decodifica(dati), nome, campi);
+    auto errore = dividiCampi(decodifica(dati), nome, campi);
+    if (errore)
+        errore->cartella = cartella;
+    return errore;
 }
 
 std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi, QStringList& elenco,
@@ -195,13 +254,15 @@ std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi
     QStringList voci;
     for (const QString& nome : nomi) {
         QList<Campo> campi;
-        if (auto errore = leggiCampi(nome, campi))
+        QString cartella;
+        if (auto errore = leggiCampi(nome, campi, cartella))
             return errore;
         voci.reserve(voci.size() + std::min<qsizetype>(campi.size(), limite));
         for (Campo& campo : campi) {
             if (voci.size() >= limite) {
                 return ErroreElenco{nome, campo.riga,
-                                    QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite)};
+                                    QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite),
+                                    cartella};
             }
             voci.append(std::move(campo.testo));
         }
@@ -215,7 +276,8 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
                                                          QList<int>* righe) const
 {
     QList<Campo> campi;
-    if (auto errore = leggiCampi(nome, campi))
+    QString cartella;
+    if (auto errore = leggiCampi(nome, campi, cartella))
         return errore;
     Tabella record;
     QList<int> inizi;
@@ -225,7 +287,7 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
     for (qsizetype i = 0; i < campi.size(); i += campiPerRecord) {
         if (record.size() >= limite) {
             return ErroreElenco{nome, campi[i].riga,
-                                QStringLiteral("il file supera il limite di %1 record.").arg(limite)};
+                                QStringLiteral("il file supera il limite di %1 record.").arg(limite), cartella};
         }
         const qsizetype presenti = std::min<qsizetype>(campiPerRecord, campi.size() - i);
         if (presenti < campiPerRecord) {
@@ -234,7 +296,8 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
                 QStringLiteral("l'ultimo record è incompleto: ha %1 %2 invece di %3.")
                     .arg(presenti)
                     .arg(presenti == 1 ? QStringLiteral("campo") : QStringLiteral("campi"))
-                    .arg(campiPerRecord)};
+                    .arg(campiPerRecord),
+                cartella};
         }
         QStringList campiRecord;
         campiRecord.reserve(campiPerRecord);

@@ -9,8 +9,9 @@
 // form must find one in every record, or its draw would never end.
 namespace Verifiche {
 
-// A fault when the window has nothing to draw from `file` (the files of one list).
-std::optional<ErroreElenco> vuoto(const QStringList& file, qsizetype quante);
+// A fault when the window has nothing to draw from `file` (the files of one
+// list, read through `lettore`, which tells the folders they came from).
+std::optional<ErroreElenco> vuoto(const LettoreElenchi& lettore, const QStringList& file, qsizetype quante);
 
 // The records of a file of `campi` fields each, at most `limite`; the file
 // must hold at least one.
