@@ -97,7 +97,10 @@ void TestCartelle::doveSonoIDati_data()
 
     QTest::newRow("build tree or unpacked copy") << true << false << "bin" << "bin";
     QTest::newRow("beside wins over installed") << true << true << "bin" << "bin";
-    QTest::newRow("installed tree") << false << true << "share/lumeri" << "lib/lumeri";
+    // The installed tree as the install rules lay it out.
+    const QString dati = QDir::cleanPath(QStringLiteral("bin/" LUMERI_DATI_INSTALLATI));
+    const QString modulo = QDir::cleanPath(QStringLiteral("bin/" LUMERI_MODULO_INSTALLATO));
+    QTest::newRow("installed tree") << false << true << dati << modulo;
     QTest::newRow("neither: beside, to be named") << false << false << "bin" << "bin";
 }
 
@@ -114,7 +117,7 @@ void TestCartelle::doveSonoIDati()
     if (accanto)
         QVERIFY(radice.mkpath(QStringLiteral("bin/testi")));
     if (installati)
-        QVERIFY(radice.mkpath(QStringLiteral("share/lumeri/testi")));
+        QVERIFY(radice.mkpath(QDir::cleanPath(QStringLiteral("bin/" LUMERI_DATI_INSTALLATI "/testi"))));
 
     // The program's folder as Qt gives it, and with a "bin/../bin" detour.
     for (const QString& programma : {radice.filePath(QStringLiteral("bin")),

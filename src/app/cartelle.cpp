@@ -9,7 +9,7 @@
 #define LUMERI_DATI_INSTALLATI "../share/lumeri"
 #endif
 #ifndef LUMERI_MODULO_INSTALLATO
-#define LUMERI_MODULO_INSTALLATO "../lib/lumeri"
+#define LUMERI_MODULO_INSTALLATO "../libexec/lumeri"
 #endif
 
 namespace {

@@ -7,7 +7,7 @@
 //
 // The shipped data lies beside the program (the build tree, or a copy
 // unpacked anywhere) or, failing that, in an installed tree: "share/lumeri"
-// and "lib/lumeri" beside the program's "bin". Only paths relative to the
+// and "libexec/lumeri" beside the program's "bin". Only paths relative to the
 // program are known when it is built, so a tree works wherever it is put.
 struct CartelleProgramma {
     QString dati;         // holds "testi" and "suoni"
