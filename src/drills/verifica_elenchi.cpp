@@ -60,7 +60,9 @@ QString EsitoVerifica::conclusione() const
                                            : QStringLiteral("%1 esercizi su %2 non possono cominciare.")
                                                  .arg(bloccati)
                                                  .arg(controllati);
-    return QStringLiteral("%1: %2").arg(quanti, esercizi);
+    return QStringLiteral("%1: %2 Ogni esercizio si ferma al primo problema che trova: "
+                          "corretti questi, controlla di nuovo.")
+        .arg(quanti, esercizi);
 }
 
 EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi)
