@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and run the program; with the
 # argument "prova", also those the tests need (an X server for the test that
-# reads what the window manager is told).
+# reads what the window manager is told; for the Debian package and its test:
+# dpkg-dev and file for the dependencies, lintian, the desktop's validators,
+# xdotool to press the buttons of the unpacked program and strace to see what
+# it reads).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -12,6 +15,7 @@ pacchetti=(
 )
 if [ "${1:-}" = prova ]; then
     pacchetti+=(xvfb xauth x11-utils)
+    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream xdotool strace)
 fi
 
 mancanti=()
