@@ -64,6 +64,24 @@ private:
     std::thread filo;
 };
 
+// A window whose own checks find `guasto`.
+class ConGuasto final : public Esercizio {
+public:
+    ConGuasto(Contesto& contesto, ErroreElenco guasto)
+        : Esercizio(contesto), guasto(std::move(guasto))
+    {
+    }
+
+protected:
+    std::optional<ErroreElenco> caricaElenchi() override { return guasto; }
+    void presentaElemento() override {}
+    void blocca() override {}
+    void sblocca() override {}
+
+private:
+    ErroreElenco guasto;
+};
+
 } // namespace
 
 class TestCartelle : public QObject {
@@ -80,6 +98,8 @@ private slots:
     void guastoNellaCartellaGiusta();
     void elencoVuotoDellInsegnante();
     void soloFileComuni();
+    void guastoDiUnaFinestra_data();
+    void guastoDiUnaFinestra();
 };
 
 void TestCartelle::initTestCase()
@@ -311,6 +331,47 @@ void TestCartelle::soloFileComuni()
     QVERIFY(errore);
     QVERIFY2(errore->guasto.contains(QStringLiteral("troppo grande")), qPrintable(errore->guasto));
     QCOMPARE(errore->cartella, cartelle.insegnante());
+}
+
+void TestCartelle::guastoDiUnaFinestra_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("cartella");   // already named by the window
+    QTest::addColumn<QString>("attesa");     // "insegnante", "forniti" or a folder
+
+    QTest::newRow("the teacher's file") << "COMPOSTI.txt" << "" << "insegnante";
+    QTest::newRow("a shipped file") << "collettivi.txt" << "" << "forniti";
+    QTest::newRow("in neither folder") << "nessuno.txt" << "" << "";
+    QTest::newRow("named by the window") << "composti.txt" << "/altrove" << "/altrove";
+}
+
+void TestCartelle::guastoDiUnaFinestra()
+{
+    // A window's own check may not know where its file was read: starting
+    // the exercise names the folder.
+    QFETCH(QString, file);
+    QFETCH(QString, cartella);
+    QFETCH(QString, attesa);
+
+    DueCartelle cartelle;
+    DueCartelle::scrivi(cartelle.fornita(), QStringLiteral("composti.txt"), "pescecane\n");
+    DueCartelle::scrivi(cartelle.fornita(), QStringLiteral("collettivi.txt"), "gregge,pecore\n");
+    DueCartelle::scrivi(cartelle.insegnante(), QStringLiteral("composti.txt"), "capostazione\n");
+    const LettoreElenchi lettore(cartelle.fornita(), cartelle.insegnante());
+    StatoComune stato;
+    CasualeCopione casuale;
+    RegistratoreSuoni suoni;
+    Contesto contesto{stato, casuale, suoni, lettore};
+
+    ConGuasto esercizio(contesto, ErroreElenco{file, 3, QStringLiteral("troppo pochi."), cartella});
+    const auto errore = esercizio.avvia();
+    QVERIFY(errore);
+    const QString atteso = attesa == QLatin1String("insegnante") ? cartelle.insegnante()
+                           : attesa == QLatin1String("forniti")  ? cartelle.fornita()
+                                                                 : attesa;
+    QCOMPARE(errore->cartella, atteso);
+    QCOMPARE(errore->riga, 3);
+    QVERIFY(!esercizio.avviato());
 }
 
 QTEST_GUILESS_MAIN(TestCartelle)

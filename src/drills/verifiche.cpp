@@ -2,19 +2,26 @@
 
 namespace Verifiche {
 
-std::optional<ErroreElenco> vuoto(const LettoreElenchi& lettore, const QStringList& file, qsizetype quante)
+std::optional<ErroreElenco> vuoto(const QStringList& file, qsizetype quante)
 {
     if (quante > 0)
         return std::nullopt;
-    QStringList cartelle;
-    for (const QString& nome : file) {
-        const QString cartella = lettore.cartellaDi(nome);
-        if (!cartelle.contains(cartella))
-            cartelle.append(cartella);
+    return ErroreElenco{file.join(QStringLiteral("\" e \"")), 0, QStringLiteral("non c'è nessuna parola da mostrare.")};
+}
+
+std::optional<ErroreElenco> vuoto(const LettoreElenchi& lettore, const QStringList& file, qsizetype quante)
+{
+    auto errore = vuoto(file, quante);
+    if (errore) {
+        QStringList cartelle;
+        for (const QString& nome : file) {
+            const QString cartella = lettore.cartellaDi(nome);
+            if (!cartelle.contains(cartella))
+                cartelle.append(cartella);
+        }
+        errore->cartella = cartelle.join(QStringLiteral(" e "));
     }
-    return ErroreElenco{file.join(QStringLiteral("\" e \"")), 0,
-                        QStringLiteral("non c'è nessuna parola da mostrare."),
-                        cartelle.join(QStringLiteral(" e "))};
+    return errore;
 }
 
 std::optional<ErroreElenco> caricaTabella(const LettoreElenchi& lettore, const QString& file, int campi,
