@@ -221,8 +221,8 @@ std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QLis
     const QString percorso = trovaFile(nome);
     if (percorso.isEmpty()) {
         QStringList dove;
-        for (const QString& cartella : cartelle())
-            dove.append(QDir::toNativeSeparators(cartella));
+        for (const QString& letta : cartelle())
+            dove.append(QDir::toNativeSeparators(letta));
         return ErroreElenco{nome, 0,
                             QStringLiteral("il file non si trova nella cartella %1.")
                                 .arg(dove.join(QStringLiteral(" né nella cartella ")))};
