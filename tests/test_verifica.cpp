@@ -151,7 +151,10 @@ void TestVerifica::guasti_data()
                                       << "incompleto"
                                       << QStringList{"volgi al femminile", "volgi al maschile",
                                                      "falsi maschili-femminili"};
-    QTest::newRow("no altered form") << "alterati.txt" << QByteArray("casa,casetta,,,\nnaso,,,,\n") << 2
+    // Ahead of the shipped records, so that no window finds too few of them.
+    QFile alterati(QStringLiteral(LUMERI_TESTI "/alterati.txt"));
+    QVERIFY(alterati.open(QIODevice::ReadOnly));
+    QTest::newRow("no altered form") << "alterati.txt" << QByteArray("naso,,,,\n" + alterati.readAll()) << 1
                                      << "\"naso\" non ha nessuna forma alterata"
                                      << QStringList{"alterato di....", "primitivo derivato alterato",
                                                     "falsi alterati"};
