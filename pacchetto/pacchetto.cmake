@@ -18,9 +18,11 @@ install(TARGETS lumeri lumeri-verifica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 # The sound module is the program's own, loaded by path, never linked: it
 # lies with the program's internal files, off the linker's search path.
 install(TARGETS lumeri_suoni LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/lumeri)
-# It links the C library even where it calls none of it directly, as every
-# shared object of a package must.
-target_link_options(lumeri_suoni PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+# On Linux it links the C library even where it calls none of it directly,
+# as every shared object of a Debian package must.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    target_link_options(lumeri_suoni PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+endif()
 install(DIRECTORY testi suoni DESTINATION ${CMAKE_INSTALL_DATADIR}/lumeri
         FILE_PERMISSIONS ${lumeri_file_dati} DIRECTORY_PERMISSIONS ${lumeri_cartelle})
 
