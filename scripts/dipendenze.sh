@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build and run the program; with the
 # argument "prova", also those the tests need (an X server for the test that
-# reads what the window manager is told, and xdotool for a real mouse drag).
+# reads what the window manager is told, xdotool for a real mouse drag and to
+# press the buttons of the unpacked program, clang and its libFuzzer for the
+# reader's fuzz target; for the Debian package and its test: dpkg-dev and file
+# for the dependencies, lintian, the desktop's validators and strace to see
+# what the program reads).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -12,6 +16,7 @@ pacchetti=(
 )
 if [ "${1:-}" = prova ]; then
     pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool)
+    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace)
 fi
 
 mancanti=()

@@ -1,11 +1,11 @@
 #include "app/applicazione.h"
+#include "app/cartelle.h"
 #include "app/casuale.h"
 #include "app/interfaccia.h"
 #include "app/riproduttore_differito.h"
 #include "app/stato.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -13,11 +13,11 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("lumeri"));
     Interfaccia::preparaStile();
 
-    const QString cartella = QCoreApplication::applicationDirPath();
+    const CartelleProgramma cartelle = CartelleProgramma::delProgramma();
     CasualeOrologio casuale;   // the only seeding of the run
     StatoComune stato;
-    RiproduttoreDifferito suoni(QDir(cartella).filePath(QStringLiteral("suoni")), cartella);
-    Applicazione applicazione(stato, casuale, suoni, cartella);
+    RiproduttoreDifferito suoni(cartelle.suoni(), cartelle.modulo);
+    Applicazione applicazione(stato, casuale, suoni, cartelle.dati, cartelle.insegnante);
     applicazione.avvia();
     return QApplication::exec();
 }

@@ -11,8 +11,8 @@
 #include <QDir>
 
 Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
-                           const QString& cartellaProgramma)
-    : lettore(QDir(cartellaProgramma).filePath(QStringLiteral("testi")))
+                           const QString& cartellaProgramma, const QString& cartellaInsegnante)
+    : lettore(QDir(cartellaProgramma).filePath(QStringLiteral("testi")), cartellaInsegnante)
     , contesto_{stato, casuale, suoni, lettore}
 {
 }

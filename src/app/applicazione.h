@@ -13,9 +13,10 @@
 // screen, the menu or one exercise.
 class Applicazione final : public Navigazione {
 public:
-    // `cartellaProgramma` holds the folders "testi" and "suoni".
+    // `cartellaProgramma` holds the folders "testi" and "suoni"; the word
+    // lists of `cartellaInsegnante`, when it exists, are read first.
     Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
-                 const QString& cartellaProgramma);
+                 const QString& cartellaProgramma, const QString& cartellaInsegnante = {});
     ~Applicazione() override;
 
     Applicazione(const Applicazione&) = delete;

@@ -12,28 +12,65 @@ QString ErroreElenco::messaggio() const
     QString testo = QStringLiteral("C'è un problema nell'elenco di parole \"%1\"").arg(file);
     if (riga > 0)
         testo += QStringLiteral(", alla riga %1").arg(riga);
-    testo += QStringLiteral(":\n%1\n\nL'esercizio non può cominciare. "
-                            "Correggi il file nella cartella testi e riprova.")
-                 .arg(guasto);
+    testo += QStringLiteral(":\n%1\n\n").arg(guasto);
+    if (!cartella.isEmpty())
+        testo += QStringLiteral("Il file è nella cartella:\n%1\n\n").arg(QDir::toNativeSeparators(cartella));
+    testo += QStringLiteral("L'esercizio non può cominciare. Correggi l'elenco e riprova.");
     return testo;
 }
 
-LettoreElenchi::LettoreElenchi(QString cartella)
-    : cartellaTesti(std::move(cartella))
+LettoreElenchi::LettoreElenchi(QString testi, QString insegnante)
+    : cartellaTesti(std::move(testi))
+    , cartellaInsegnante(std::move(insegnante))
 {
 }
 
-QString LettoreElenchi::trovaFile(const QString& nome) const
+QStringList LettoreElenchi::cartelle() const
 {
-    const QDir dir(cartellaTesti);
-    if (QFile::exists(dir.filePath(nome)))
+    QStringList lette;
+    if (!cartellaInsegnante.isEmpty() && QFileInfo(cartellaInsegnante).isDir()
+        && QFileInfo(cartellaInsegnante).canonicalFilePath() != QFileInfo(cartellaTesti).canonicalFilePath())
+        lette.append(cartellaInsegnante);
+    lette.append(cartellaTesti);
+    return lette;
+}
+
+namespace {
+
+// What `cartella` holds under the name `nome`, the exact name first, then
+// without regard to case; empty when there is nothing. A folder, a pipe or a
+// device found there is reported when read, not passed over: the teacher
+// must learn that the file she put there is not a list.
+QString fileNellaCartella(const QString& cartella, const QString& nome)
+{
+    const QDir dir(cartella);
+    if (QFileInfo::exists(dir.filePath(nome)) || QFileInfo(dir.filePath(nome)).isSymLink())
         return dir.filePath(nome);
-    const QStringList presenti = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList presenti =
+        dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& presente : presenti) {
         if (presente.compare(nome, Qt::CaseInsensitive) == 0)
             return dir.filePath(presente);
     }
     return {};
+}
+
+} // namespace
+
+QString LettoreElenchi::trovaFile(const QString& nome) const
+{
+    for (const QString& cartella : cartelle()) {
+        const QString percorso = fileNellaCartella(cartella, nome);
+        if (!percorso.isEmpty())
+            return percorso;
+    }
+    return {};
+}
+
+QString LettoreElenchi::cartellaDi(const QString& nome) const
+{
+    const QString percorso = trovaFile(nome);
+    return percorso.isEmpty() ? QString() : QFileInfo(percorso).path();
 }
 
 QString LettoreElenchi::decodifica(const QByteArray& dati)
@@ -211,30 +248,47 @@ std::optional<ErroreElenco> LettoreElenchi::dividiCampi(const QString& testo, co
 
 std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QList<Campo>& campi) const
 {
+    QString cartella;
+    return leggiCampi(nome, campi, cartella);
+}
+
+std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QList<Campo>& campi,
+                                                       QString& cartella) const
+{
     const QString percorso = trovaFile(nome);
-    if (percorso.isEmpty())
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si trova nella cartella testi.")};
+    if (percorso.isEmpty()) {
+        QStringList dove;
+        for (const QString& letta : cartelle())
+            dove.append(QDir::toNativeSeparators(letta));
+        return ErroreElenco{nome, 0,
+                            QStringLiteral("il file non si trova nella cartella %1.")
+                                .arg(dove.join(QStringLiteral(" né nella cartella ")))};
+    }
+    cartella = QFileInfo(percorso).path();
     // Only a regular file, also behind a link: opening a named pipe or a
     // device could wait for ever, or read without end.
     const QFileInfo info(percorso);
     if (!info.isFile())
-        return ErroreElenco{nome, 0, QStringLiteral("non è un file di testo.")};
+        return ErroreElenco{nome, 0, QStringLiteral("non è un file di testo."), cartella};
     const QString troppoGrande =
         QStringLiteral("il file è troppo grande per un elenco di parole (più di %1 KB): forse non è un file di testo.")
             .arg(MassimoByte / 1024);
     if (info.size() > MassimoByte)
-        return ErroreElenco{nome, 0, troppoGrande};
+        return ErroreElenco{nome, 0, troppoGrande, cartella};
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire.")};
+        return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire."), cartella};
     // Never more than the bound and one byte, whatever size the file claims.
     const QByteArray dati = file.read(MassimoByte + 1);
-    if (dati.size() > MassimoByte)
-        return ErroreElenco{nome, 0, troppoGrande};
     if (file.error() != QFileDevice::NoError)
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo.")};
+        return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo."), cartella};
+    if (dati.size() > MassimoByte)
+        return ErroreElenco{nome, 0, troppoGrande, cartella};
     file.close();
-    return dividiCampi(decodifica(dati), nome, campi);
+    auto errore = dividiCampi(decodifica(dati), nome, campi);
+    if (errore)
+        errore->cartella = cartella;
+    return errore;
 }
 
 std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi, QStringList& elenco,
@@ -243,13 +297,15 @@ std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi
     QStringList voci;
     for (const QString& nome : nomi) {
         QList<Campo> campi;
-        if (auto errore = leggiCampi(nome, campi))
+        QString cartella;
+        if (auto errore = leggiCampi(nome, campi, cartella))
             return errore;
         voci.reserve(voci.size() + std::min<qsizetype>(campi.size(), limite));
         for (Campo& campo : campi) {
             if (voci.size() >= limite) {
                 return ErroreElenco{nome, campo.riga,
-                                    QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite)};
+                                    QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite),
+                                    cartella};
             }
             voci.append(std::move(campo.testo));
         }
@@ -263,9 +319,13 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
                                                          QList<int>* righe) const
 {
     QList<Campo> campi;
-    if (auto errore = leggiCampi(nome, campi))
+    QString cartella;
+    if (auto errore = leggiCampi(nome, campi, cartella))
         return errore;
-    return raggruppa(std::move(campi), campiPerRecord, limite, nome, tabella, righe);
+    auto errore = raggruppa(std::move(campi), campiPerRecord, limite, nome, tabella, righe);
+    if (errore)
+        errore->cartella = cartella;
+    return errore;
 }
 
 std::optional<ErroreElenco> LettoreElenchi::raggruppa(QList<Campo> campi, int campiPerRecord, int limite,

@@ -7,9 +7,16 @@
 
 // A fault in a word-list file, told to the teacher in plain Italian.
 struct ErroreElenco {
+    ErroreElenco() = default;
+    ErroreElenco(QString file, int riga, QString guasto, QString cartella = {})
+        : file(std::move(file)), riga(riga), guasto(std::move(guasto)), cartella(std::move(cartella))
+    {
+    }
+
     QString file;       // the file name as the window asks for it
     int riga = 0;       // line of the fault, 0 when the fault is not on one line
     QString guasto;     // what is wrong, one Italian sentence
+    QString cartella;   // the folder the file was read from; empty when none holds it
 
     QString messaggio() const;
 };
@@ -27,7 +34,8 @@ using Tabella = QList<QStringList>;
 // Field `campo` (1-based) of every record, in order.
 QStringList colonna(const Tabella& tabella, int campo);
 
-// Reads the word lists of the folder "testi".
+// Reads the word lists of the folder "testi", and of the teacher's own
+// folder before it: a file there replaces the shipped one of the same name.
 //
 // A file is a sequence of fields separated by commas and line ends (CR LF, LF
 // or CR). Blanks before a field are skipped and blanks after an unquoted field
@@ -50,11 +58,18 @@ public:
     static constexpr qint64 MassimoByte = 1024 * 1024;
     static constexpr int MassimoCaratteri = 100;
 
-    explicit LettoreElenchi(QString cartellaTesti);
+    // `cartellaInsegnante` is read first, and only when it exists.
+    explicit LettoreElenchi(QString cartellaTesti, QString cartellaInsegnante = {});
 
-    // The path of a file of the folder, matched without regard to case;
-    // empty when there is none.
+    // The path of a file, matched without regard to case, in the teacher's
+    // folder first; empty when neither folder holds it.
     QString trovaFile(const QString& nome) const;
+
+    // The folder a file is read from; empty when neither holds it.
+    QString cartellaDi(const QString& nome) const;
+
+    // The folders read, in order: the teacher's (when it exists), the shipped one.
+    QStringList cartelle() const;
 
     // One entry per field, from the files in order, appended; at most
     // `limite` entries in all.
@@ -82,5 +97,9 @@ public:
     static QString decodifica(const QByteArray& dati);
 
 private:
+    // `cartella` receives the folder the file was read from.
+    std::optional<ErroreElenco> leggiCampi(const QString& nome, QList<Campo>& campi, QString& cartella) const;
+
     QString cartellaTesti;
+    QString cartellaInsegnante;
 };

@@ -9,7 +9,10 @@
 // form must find one in every record, or its draw would never end.
 namespace Verifiche {
 
-// A fault when the window has nothing to draw from `file` (the files of one list).
+// A fault when the window has nothing to draw from `file` (the files of one
+// list, read through `lettore`, which tells the folders they came from).
+std::optional<ErroreElenco> vuoto(const LettoreElenchi& lettore, const QStringList& file, qsizetype quante);
+// The same without the folders; for one file, Esercizio::avvia() names its folder.
 std::optional<ErroreElenco> vuoto(const QStringList& file, qsizetype quante);
 
 // The records of a file of `campi` fields each, at most `limite`; the file

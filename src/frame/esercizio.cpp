@@ -1,6 +1,7 @@
 #include "frame/esercizio.h"
 
 #include "app/contesto.h"
+#include "app/elenchi.h"
 #include "app/informazioni.h"
 #include "app/stato.h"
 
@@ -20,8 +21,12 @@ void Esercizio::collega(Vista* vista)
 std::optional<ErroreElenco> Esercizio::avvia()
 {
     cornice_.avvia();
-    if (auto errore = caricaElenchi())
+    if (auto errore = caricaElenchi()) {
+        // A fault that a window's own checks found names the folder of its file too.
+        if (errore->cartella.isEmpty())
+            errore->cartella = contesto.lettore.cartellaDi(errore->file);
         return errore;
+    }
     presentaElemento();
     avviato_ = true;
     mostra();

@@ -76,9 +76,9 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
             return errore;
         if (auto errore = lettore.caricaElenco(file2, elenco2))
             return errore;
-        if (auto errore = Verifiche::vuoto(file1, elenco1.size()))
+        if (auto errore = Verifiche::vuoto(lettore, file1, elenco1.size()))
             return errore;
-        if (auto errore = Verifiche::vuoto(file2, elenco2.size()))
+        if (auto errore = Verifiche::vuoto(lettore, file2, elenco2.size()))
             return errore;
         stato.riempi(1, elenco1);
         stato.riempi(2, elenco2);

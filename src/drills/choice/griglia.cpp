@@ -28,7 +28,7 @@ std::optional<ErroreElenco> LogicaGriglia::caricaElenchi()
         const QStringList nome{QString::fromLatin1(file[n])};
         if (auto errore = contesto.lettore.caricaElenco(nome, elenchi[n]))
             return errore;
-        if (auto errore = Verifiche::vuoto(nome, elenchi[n].size()))
+        if (auto errore = Verifiche::vuoto(contesto.lettore, nome, elenchi[n].size()))
             return errore;
     }
     for (std::size_t n = 0; n < file.size(); ++n)

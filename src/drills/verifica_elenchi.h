@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/elenchi.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The check of a folder of word lists before a lesson: each exercise starts
+// its own logic over the lists, exactly as its window does when it opens, so
+// every file it reads is read with its record shape, its bounds and the
+// checks that stop the window from opening.
+
+// One exercise to check: the window "Form<form>" and its name in the menu.
+struct EsercizioDaVerificare {
+    int form = 0;
+    QString nome;
+};
+
+// One fault and the exercises it keeps from opening, in the order given.
+struct Problema {
+    ErroreElenco errore;
+    QStringList esercizi;
+
+    // One Italian line: file, folder, line, fault and the exercises.
+    QString riga() const;
+};
+
+struct EsitoVerifica {
+    QList<Problema> problemi;   // by file, then by line
+    int controllati = 0;        // exercises checked
+    int bloccati = 0;           // of them, those that cannot open
+
+    bool buono() const { return problemi.isEmpty(); }
+    // The closing line: how many problems, how many exercises cannot open.
+    QString conclusione() const;
+};
+
+// Starts the logic of each exercise over the lists of `lettore`. An exercise
+// without a logic to start is a problem of its own: it could not be checked.
+EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi);

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# The Debian package, end to end, without installing anything:
+#   pacchetto.sh BUILD_DIR VERSION MAINTAINER
+# makes the package with cpack, reads its fields, runs lintian, unpacks it
+# into a temporary folder, checks the lists there, then starts the unpacked
+# program under an X server of its own and opens an exercise from the menu.
+set -euo pipefail
+
+if [ "${1:-}" = --finestre ]; then
+    # Inside xvfb-run: the unpacked program, from the title screen to an exercise.
+    radice=$2 traccia=$3
+    export QT_QPA_PLATFORM=xcb
+    strace -f -e trace=openat -o "$traccia" "$radice/usr/bin/lumeri" 2>/dev/null &
+    tracciatore=$!
+    finestra=
+    # The one visible window of the program once its width is $1 pixels.
+    aspetta() {
+        for _ in $(seq 100); do
+            finestra=$(xdotool search --onlyvisible --class lumeri 2>/dev/null | tail -1 || true)
+            if [ -n "$finestra" ]; then
+                eval "$(xdotool getwindowgeometry --shell "$finestra")"
+                [ "$WIDTH" = "$1" ] && return 0
+            fi
+            sleep 0.1
+        done
+        echo "FAIL: no window $1 pixels wide (last: ${WIDTH:-none}) after $2" >&2
+        return 1
+    }
+    finito() {
+        pid=$(xdotool getwindowpid "$finestra" 2>/dev/null || true)
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+        wait "$tracciatore" 2>/dev/null || true
+    }
+    trap finito EXIT
+    # Title screen 10530 twips wide, menu 9975, exercise 10305: 702, 665, 687 pixels.
+    aspetta 702 "starting"
+    xdotool mousemove --window "$finestra" 333 371 click 1      # "Avvio"
+    aspetta 665 "Avvio"
+    xdotool mousemove --window "$finestra" 108 66 click 1       # "maschile femminile"
+    aspetta 687 "maschile femminile"
+    sleep 0.5
+    exit 0
+fi
+
+compilazione=$(cd "$1" && pwd) versione=$2 manutentore=$3
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+errori=0
+sbaglia() { echo "FAIL: $*" >&2; errori=$((errori + 1)); }
+
+# The package, named as Debian names it.
+cpack --config "$compilazione/CPackConfig.cmake" -G DEB -B "$lavoro/deb" >"$lavoro/cpack.log" 2>&1 \
+    || { cat "$lavoro/cpack.log" >&2; exit 1; }
+pacchetto="$lavoro/deb/lumeri_${versione}_$(dpkg --print-architecture).deb"
+[ -f "$pacchetto" ] || { ls "$lavoro/deb" >&2; echo "FAIL: no $pacchetto" >&2; exit 1; }
+
+# Its fields: dependencies from the binaries, the fonts, no real person.
+dipende=$(dpkg-deb -f "$pacchetto" Depends)
+for d in fonts-liberation libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6; do
+    grep -Eq "(^|, )$d( |,|$)" <<<"$dipende" || sbaglia "Depends lacks $d: $dipende"
+done
+[ "$(dpkg-deb -f "$pacchetto" Maintainer)" = "$manutentore" ] \
+    || sbaglia "Maintainer is $(dpkg-deb -f "$pacchetto" Maintainer)"
+[ "$(dpkg-deb -f "$pacchetto" Package)" = lumeri ] || sbaglia "Package is not lumeri"
+
+# No lintian errors; the warnings are shown.
+if ! lintian --fail-on error "$pacchetto" >"$lavoro/lintian.log" 2>&1; then
+    sbaglia "lintian:"
+fi
+grep -v '^running with root' "$lavoro/lintian.log" >&2 || true
+
+# Unpacked, the files lie where the program looks for them.
+radice="$lavoro/radice"
+dpkg-deb -x "$pacchetto" "$radice"
+for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.so \
+         usr/share/lumeri/testi/alterati.txt "usr/share/lumeri/testi/falsi maschili.txt" \
+         usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav \
+         usr/share/applications/org.example.lumeri.desktop usr/share/metainfo/org.example.lumeri.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/org.example.lumeri.svg \
+         usr/share/icons/hicolor/48x48/apps/org.example.lumeri.png \
+         usr/share/man/man1/lumeri.1.gz usr/share/man/man1/lumeri-verifica.1.gz \
+         usr/share/doc/lumeri/copyright usr/share/doc/lumeri/changelog.gz; do
+    [ -f "$radice/$f" ] || sbaglia "the package lacks $f"
+done
+[ -e "$radice/usr/bin/testi" ] && sbaglia "lists beside the installed program"
+
+# The user's data folder is a fresh one, never the real one.
+export XDG_DATA_HOME="$lavoro/utente"
+verifica=$("$radice/usr/bin/lumeri-verifica") || sbaglia "lumeri-verifica of the package: $verifica"
+grep -qF "Elenchi letti dalla cartella $radice/usr/share/lumeri/testi." <<<"$verifica" \
+    || sbaglia "lumeri-verifica read elsewhere: $verifica"
+man -l "$radice/usr/share/man/man1/lumeri-verifica.1.gz" >/dev/null 2>&1 \
+    || zcat "$radice/usr/share/man/man1/lumeri-verifica.1.gz" | grep -q '^\.TH LUMERI-VERIFICA' \
+    || sbaglia "manual page of lumeri-verifica"
+
+# The unpacked program starts, opens an exercise, and reads what lies under
+# share/lumeri, with the sound module beside it.
+traccia="$lavoro/aperture.log"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --finestre "$radice" "$traccia" || sbaglia "the program from the package"
+for f in usr/share/lumeri/testi/FemminileSingolare.txt usr/share/lumeri/testi/MaschilePlurale.txt \
+         usr/libexec/lumeri/lumeri_suoni.so usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav; do
+    grep -qF "\"$radice/$f\"" "$traccia" || sbaglia "the program did not open $f"
+done
+
+[ "$errori" -eq 0 ] || exit 1
+echo "package $(basename "$pacchetto"): built, lintian clean, unpacked program starts and opens an exercise"
