@@ -11,8 +11,18 @@
 #include <QTest>
 
 ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni)
+    : ProgrammaDiProva(std::move(estrazioni), nullptr)
+{
+}
+
+ProgrammaDiProva::ProgrammaDiProva(SorgenteCasuale& sorgente)
+    : ProgrammaDiProva({}, &sorgente)
+{
+}
+
+ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni, SorgenteCasuale* sorgente)
     : casuale(std::move(estrazioni))
-    , applicazione(stato, casuale, suoni, cartella.percorso())
+    , applicazione(stato, sorgente ? *sorgente : casuale, suoni, cartella.percorso())
 {
     cartella.scriviElenchiDueScelte();
     cartella.scriviElenchiScritte();

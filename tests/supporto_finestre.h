@@ -17,10 +17,12 @@
 
 // The whole program on a folder of small word lists (CartellaProva's), with
 // a scripted random sequence and recorded sounds; draws not scripted give 1.
-// It ends by closing every window.
+// Or with a random sequence of the test's own, such as a seeded
+// CasualeOrologio; `casuale` is then not used. It ends by closing every window.
 class ProgrammaDiProva {
 public:
     explicit ProgrammaDiProva(QList<float> estrazioni = {});
+    explicit ProgrammaDiProva(SorgenteCasuale& sorgente);
     ~ProgrammaDiProva();
 
     CartellaProva cartella;
@@ -28,6 +30,9 @@ public:
     CasualeCopione casuale;
     RegistratoreSuoni suoni;
     Applicazione applicazione;
+
+private:
+    ProgrammaDiProva(QList<float> estrazioni, SorgenteCasuale* sorgente);
 };
 
 // Answers the next message box by clicking the button with the given text,
