@@ -3,6 +3,9 @@
 // Test doubles and helpers shared by the tests.
 
 #include "app/casuale.h"
+#include "app/contesto.h"
+#include "app/elenchi.h"
+#include "app/stato.h"
 #include "app/suoni.h"
 #include "frame/vista.h"
 
@@ -106,3 +109,14 @@ private:
 
 // `quante` words "<prefisso>1" ... one per line.
 QString paroleNumerate(const QString& prefisso, int quante);
+
+// What one exercise's logic works with, on a folder of lists of its own: a
+// scripted random sequence and recorded sounds.
+struct ContestoDiProva {
+    CartellaProva cartella;
+    StatoComune stato;
+    CasualeCopione casuale;
+    RegistratoreSuoni suoni;
+    LettoreElenchi lettore{cartella.testi()};
+    Contesto contesto{stato, casuale, suoni, lettore};
+};

@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Banco {
+struct Banco : ContestoDiProva {
     explicit Banco(int form, bool attendi = true)
     {
         cartella.scriviElenchiDueScelte();
@@ -20,12 +20,6 @@ struct Banco {
         logica = std::make_unique<LogicaDueScelte>(contesto, *configDueScelte(form));
     }
 
-    CartellaProva cartella;
-    StatoComune stato;
-    CasualeCopione casuale;
-    RegistratoreSuoni suoni;
-    LettoreElenchi lettore{cartella.testi()};
-    Contesto contesto{stato, casuale, suoni, lettore};
     std::unique_ptr<LogicaDueScelte> logica;
 };
 

@@ -15,7 +15,7 @@
 namespace {
 
 template <class L>
-struct Banco {
+struct Banco : ContestoDiProva {
     explicit Banco(bool attendi = false)
     {
         cartella.scriviElenchiDueScelte();
@@ -26,12 +26,6 @@ struct Banco {
         logica = std::make_unique<L>(contesto);
     }
 
-    CartellaProva cartella;
-    StatoComune stato;
-    CasualeCopione casuale;
-    RegistratoreSuoni suoni;
-    LettoreElenchi lettore{cartella.testi()};
-    Contesto contesto{stato, casuale, suoni, lettore};
     std::unique_ptr<L> logica;
 };
 

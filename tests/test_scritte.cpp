@@ -13,7 +13,7 @@
 
 namespace {
 
-struct Banco {
+struct Banco : ContestoDiProva {
     explicit Banco(int form, bool attendi = false)
     {
         cartella.scriviElenchiDueScelte();
@@ -36,12 +36,6 @@ struct Banco {
         vista.prendi();
     }
 
-    CartellaProva cartella;
-    StatoComune stato;
-    CasualeCopione casuale;
-    RegistratoreSuoni suoni;
-    LettoreElenchi lettore{cartella.testi()};
-    Contesto contesto{stato, casuale, suoni, lettore};
     VistaRegistrata vista;
     std::unique_ptr<LogicaScritta> logica;
 };

@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(Permutazione)
 namespace {
 
 template <class L>
-struct Banco {
+struct Banco : ContestoDiProva {
     explicit Banco(bool attendi = true)
     {
         scriviElenchiTavole(cartella);
@@ -40,12 +40,6 @@ struct Banco {
 
     void casella(int a, int b) { casellaTavola(casuale, a, b); }
 
-    CartellaProva cartella;
-    StatoComune stato;
-    CasualeCopione casuale;
-    RegistratoreSuoni suoni;
-    LettoreElenchi lettore{cartella.testi()};
-    Contesto contesto{stato, casuale, suoni, lettore};
     std::unique_ptr<L> logica;
 };
 
