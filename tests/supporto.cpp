@@ -17,6 +17,18 @@ QString paroleNumerate(const QString& prefisso, int quante)
     return testo;
 }
 
+QString recordNumerati(int quanti, int campi)
+{
+    QString testo;
+    for (int r = 1; r <= quanti; ++r) {
+        QStringList campo;
+        for (int c = 1; c <= campi; ++c)
+            campo.append(QStringLiteral("w%1c%2").arg(r).arg(c));
+        testo += campo.join(u',') + u'\n';
+    }
+    return testo;
+}
+
 void CartellaProva::scriviElenchiDueScelte() const
 {
     scrivi(QStringLiteral("FemminileSingolare.txt"), QStringLiteral("casa\nmela\n"));

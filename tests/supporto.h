@@ -109,6 +109,8 @@ private:
 
 // `quante` words "<prefisso>1" ... one per line.
 QString paroleNumerate(const QString& prefisso, int quante);
+// `quanti` records of `campi` fields "w<record>c<field>", one per line.
+QString recordNumerati(int quanti, int campi);
 
 // What one exercise's logic works with, on a folder of lists of its own: a
 // scripted random sequence and recorded sounds.

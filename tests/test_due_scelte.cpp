@@ -232,14 +232,7 @@ void TestDueScelte::limitiDelleTabelle()
     QFETCH(int, limite);
     QFETCH(bool, oltre);
     Banco b(form);
-    QString testo;
-    for (int r = 1; r <= limite + (oltre ? 1 : 0); ++r) {
-        QStringList record;
-        for (int c = 1; c <= campi; ++c)
-            record.append(QStringLiteral("w%1c%2").arg(r).arg(c));
-        testo += record.join(u',') + u'\n';
-    }
-    b.cartella.scrivi(file, testo);
+    b.cartella.scrivi(file, recordNumerati(limite + (oltre ? 1 : 0), campi));
     const auto errore = b.logica->avvia();
     if (!oltre) {
         QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");

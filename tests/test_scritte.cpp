@@ -40,19 +40,6 @@ struct Banco : ContestoDiProva {
     std::unique_ptr<LogicaScritta> logica;
 };
 
-// Records of `campi` fields "w<record>c<field>", one per line.
-QString record(int quanti, int campi)
-{
-    QString testo;
-    for (int r = 1; r <= quanti; ++r) {
-        QStringList campo;
-        for (int c = 1; c <= campi; ++c)
-            campo.append(QStringLiteral("w%1c%2").arg(r).arg(c));
-        testo += campo.join(u',') + u'\n';
-    }
-    return testo;
-}
-
 } // namespace
 
 class TestScritte : public QObject {
@@ -230,11 +217,11 @@ void TestScritte::guasti_data()
     QTest::newRow("Form3 empty list") << 3 << "MaschileFemminile.txt" << "\n" << 0;
     QTest::newRow("Form12 fields not in fives") << 12 << "alterati.txt" << "casa,casetta,,,casupola\nnaso,,\n" << 2;
     QTest::newRow("Form12 no altered form") << 12 << "alterati.txt" << "casa,casetta,,,\nnaso,,,,\n" << 2;
-    QTest::newRow("Form11 500 records") << 11 << "derivati.txt" << record(500, 2) << -1;
-    QTest::newRow("Form11 501 records") << 11 << "derivati.txt" << record(501, 2) << 501;
-    QTest::newRow("Form7 501 records") << 7 << "singolarePlurale.txt" << record(501, 2) << 501;
-    QTest::newRow("Form12 200 records") << 12 << "alterati.txt" << record(200, 5) << -1;
-    QTest::newRow("Form12 201 records") << 12 << "alterati.txt" << record(201, 5) << 201;
+    QTest::newRow("Form11 500 records") << 11 << "derivati.txt" << recordNumerati(500, 2) << -1;
+    QTest::newRow("Form11 501 records") << 11 << "derivati.txt" << recordNumerati(501, 2) << 501;
+    QTest::newRow("Form7 501 records") << 7 << "singolarePlurale.txt" << recordNumerati(501, 2) << 501;
+    QTest::newRow("Form12 200 records") << 12 << "alterati.txt" << recordNumerati(200, 5) << -1;
+    QTest::newRow("Form12 201 records") << 12 << "alterati.txt" << recordNumerati(201, 5) << 201;
 }
 
 void TestScritte::guasti()
