@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
     const Campo sentinella{QStringLiteral("sentinella"), -1};
     QList<Campo> campi{sentinella};
     const auto errore = LettoreElenchi::dividiCampi(testo, nome, campi);
+    verifica(testo == LettoreElenchi::decodifica(byte), "the caller's text is left as it was");
     if (errore) {
         verifica(campi.size() == 1 && campi[0].testo == sentinella.testo, "nothing written on a fault");
         verifica(errore->riga >= 0 && errore->riga <= ultimaRiga, "the fault's line is in the file");
@@ -70,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
         verifica(virgolette || !std::any_of(campo.testo.begin(), campo.testo.end(), fineRiga),
                  "no line end in an unquoted field");
         verifica(campo.testo.size() <= LettoreElenchi::MassimoCaratteri, "no field over the bound");
+        verifica(campo.testo.constData()[campo.testo.size()] == u'\0', "every word ends with its zero");
         for (QChar c : campo.testo) {
             const char16_t u = c.unicode();
             verifica(!((u < 0x20 && u != u'\t' && !fineRiga(c)) || u == 0x7F), "no control character in a field");

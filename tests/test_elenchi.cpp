@@ -3,6 +3,7 @@
 #include "app/elenchi.h"
 #include "supporto.h"
 
+#include <QFile>
 #include <QTest>
 
 class TestElenchi : public QObject {
@@ -25,6 +26,11 @@ private slots:
     void righeDeiRecord();
     void limiteRecord();
     void nienteDiScrittoSeSbaglia();
+    void paroleAutonome_data();
+    void paroleAutonome();
+    void confiniDelleParole_data();
+    void confiniDelleParole();
+    void fileCheDiceDiEssereVuoto();
     void messaggio();
 };
 
@@ -300,6 +306,132 @@ void TestElenchi::nienteDiScrittoSeSbaglia()
     Tabella tabella{{QStringLiteral("x"), QStringLiteral("y")}};
     QVERIFY(lettore.caricaRecord(QStringLiteral("guasto.txt"), 2, 100, tabella));
     QCOMPARE(tabella.size(), 1);
+}
+
+void TestElenchi::paroleAutonome_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("valori");
+
+    QTest::newRow("commas") << "sole,luna,stella" << QStringList{"sole", "luna", "stella"};
+    QTest::newRow("LF") << "sole\nluna\n" << QStringList{"sole", "luna"};
+    QTest::newRow("CR LF") << "sole\r\nluna\r\n" << QStringList{"sole", "luna"};
+    QTest::newRow("CR") << "sole\rluna" << QStringList{"sole", "luna"};
+    QTest::newRow("blanks trimmed") << "sole  ,luna\t\n" << QStringList{"sole", "luna"};
+    QTest::newRow("quoted") << "\"sole, luna\",mare" << QStringList{"sole, luna", "mare"};
+    QTest::newRow("after a quote, ignored") << "\"sole\" x,luna" << QStringList{"sole", "luna"};
+    QTest::newRow("empty fields") << "sole,,luna," << QStringList{"sole", "", "luna", ""};
+    QTest::newRow("no line end at the end") << "sole\nluna" << QStringList{"sole", "luna"};
+}
+
+void TestElenchi::paroleAutonome()
+{
+    // The words share the block of the text they were cut from: each must
+    // still be a string of its own, ending with its zero, changed without
+    // touching the others, and the caller's text must stay as it was.
+    QFETCH(QString, testo);
+    QFETCH(QStringList, valori);
+    const QString prima(testo.constData(), testo.size());   // a copy of its own
+    QList<Campo> campi;
+    QVERIFY(!LettoreElenchi::dividiCampi(testo, QStringLiteral("prova.txt"), campi));
+    QCOMPARE(testo, prima);
+
+    CartellaProva cartella;
+    cartella.scrivi(QStringLiteral("prova.txt"), testo);
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco;
+    QVERIFY(!lettore.caricaElenco({QStringLiteral("prova.txt")}, elenco));
+    Tabella tabella;
+    QVERIFY(!lettore.caricaRecord(QStringLiteral("prova.txt"), 1, 100, tabella));
+    QStringList dalleTabella = colonna(tabella, 1);
+    tabella.clear();
+    QStringList dalCampo;
+    for (const Campo& campo : std::as_const(campi))
+        dalCampo.append(campo.testo);
+    campi.clear();
+
+    for (QStringList* parole : {&dalCampo, &elenco, &dalleTabella}) {
+        QCOMPARE(*parole, valori);
+        for (const QString& parola : std::as_const(*parole))
+            QCOMPARE(parola.utf16()[parola.size()], u'\0');
+        // Changed while the others still hold the block: a copy of its own.
+        QString primo = parole->first();
+        primo.append(QStringLiteral("-e-ancora-e-ancora"));
+        QCOMPARE(primo, valori.first() + QStringLiteral("-e-ancora-e-ancora"));
+        QCOMPARE(*parole, valori);
+        // The last holder of the block may grow in it: nothing else is left to spoil.
+        QString ultimo = parole->takeLast();
+        parole->clear();
+        primo.clear();
+        ultimo.append(QString(300, u'x'));
+        QCOMPARE(ultimo, valori.last() + QString(300, u'x'));
+    }
+}
+
+void TestElenchi::confiniDelleParole_data()
+{
+    // Words of every length around a block of eight characters, which the
+    // reader may pass at once, with what ends them or spoils them at every place.
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QStringList>("valori");
+    QTest::addColumn<int>("rigaGuasta");   // 0: it loads
+
+    for (int lunghezza = 1; lunghezza <= 20; ++lunghezza) {
+        const QString parola = QString(lunghezza, u'a');
+        QTest::addRow("%d letters, comma", lunghezza) << parola + u',' + parola << QStringList{parola, parola} << 0;
+        QTest::addRow("%d letters, CR LF", lunghezza) << parola + QStringLiteral("\r\nb") << QStringList{parola, "b"} << 0;
+        QTest::addRow("%d letters, blank", lunghezza)
+            << parola + u' ' + parola + u'\n' << QStringList{parola + u' ' + parola} << 0;
+        QTest::addRow("%d letters, apostrophe", lunghezza)
+            << QStringLiteral("l'") + parola << QStringList{QStringLiteral("l'") + parola} << 0;
+    }
+    for (int posto = 0; posto < 20; ++posto) {
+        QString conNul = QString(20, u'a');
+        conNul[posto] = QChar(u'\x01');
+        QTest::addRow("control at %d", posto) << QStringLiteral("mare\n") + conNul << QStringList{} << 2;
+        QString conCanc = QString(20, u'a');
+        conCanc[posto] = QChar(0x7F);
+        QTest::addRow("DEL at %d", posto) << QStringLiteral("mare\n") + conCanc << QStringList{} << 2;
+    }
+    // Far from the comma in value, and below it if read with a sign.
+    const QString alti = QStringLiteral("caff\u00E8\u20AC\uFF0C\u8000\uFFFDcaff\u00E8");
+    QTest::newRow("characters far above the comma") << alti + QStringLiteral(",b") << QStringList{alti, "b"} << 0;
+}
+
+void TestElenchi::confiniDelleParole()
+{
+    QFETCH(QString, testo);
+    QFETCH(QStringList, valori);
+    QFETCH(int, rigaGuasta);
+    QList<Campo> campi;
+    const auto errore = LettoreElenchi::dividiCampi(testo, QStringLiteral("prova.txt"), campi);
+    if (rigaGuasta != 0) {
+        QVERIFY(errore);
+        QCOMPARE(errore->riga, rigaGuasta);
+        return;
+    }
+    QVERIFY(!errore);
+    QStringList letti;
+    for (const Campo& campo : std::as_const(campi))
+        letti.append(campo.testo);
+    QCOMPARE(letti, valori);
+}
+
+void TestElenchi::fileCheDiceDiEssereVuoto()
+{
+    // A system file says it holds nothing and holds a page: it is read for
+    // what it holds, not for what it says.
+    const QString sistema = QStringLiteral("/proc/self/status");
+    if (!QFileInfo(sistema).isFile() || QFileInfo(sistema).size() != 0)
+        QSKIP("no system file that claims to be empty here");
+    CartellaProva cartella;
+    QVERIFY(QFile::link(sistema, QDir(cartella.testi()).filePath(QStringLiteral("stato.txt"))));
+    const LettoreElenchi lettore(cartella.testi());
+    QStringList elenco;
+    const auto errore = lettore.caricaElenco({QStringLiteral("stato.txt")}, elenco, 10000);
+    QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
+    QVERIFY(elenco.size() > 5);
+    QVERIFY(elenco.first().startsWith(QStringLiteral("Name:")));
 }
 
 void TestElenchi::messaggio()

@@ -26,6 +26,7 @@ struct Campo {
     QString testo;
     int riga = 0;
 };
+Q_DECLARE_TYPEINFO(Campo, Q_RELOCATABLE_TYPE);
 
 // Records of a file, each a fixed number of fields. Record r (1-based) is
 // tabella[r - 1], its field c (1-based) is tabella[r - 1][c - 1].
@@ -91,14 +92,13 @@ public:
                                                  QList<int>* righe = nullptr);
 
     // The field rules applied to a whole decoded text.
-    static std::optional<ErroreElenco> dividiCampi(const QString& testo, const QString& nome,
-                                                   QList<Campo>& campi);
+    static std::optional<ErroreElenco> dividiCampi(QString testo, const QString& nome, QList<Campo>& campi);
 
     static QString decodifica(const QByteArray& dati);
 
 private:
-    // `cartella` receives the folder the file was read from.
-    std::optional<ErroreElenco> leggiCampi(const QString& nome, QList<Campo>& campi, QString& cartella) const;
+    // The decoded text of a file; `cartella` receives the folder it was read from.
+    std::optional<ErroreElenco> leggiTesto(const QString& nome, QString& testo, QString& cartella) const;
 
     QString cartellaTesti;
     QString cartellaInsegnante;
