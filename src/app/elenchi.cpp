@@ -290,10 +290,6 @@ private:
     int riga = 1;
 };
 
-} // namespace
-
-namespace {
-
 // The fields of a decoded text, cut from it without copying. Every word
 // shares the text's one heap block, as the tail of a string does once
 // remove() has taken its front, instead of taking a block of its own: a list
@@ -311,24 +307,27 @@ public:
         testo.detach();   // a block of its own, which no one else reads
     }
 
-    // The fault of the text, when it has one; the fields are cut only when it has none.
-    std::optional<ErroreElenco> dividi(const QString& nome)
+    // The fault of the text of `nome`, read from `cartella`, when it has
+    // one; the fields are cut only when it has none.
+    std::optional<ErroreElenco> dividi(const QString& nome, const QString& cartella = {})
     {
         Divisore divisore(testo, pezzi);
         if (!divisore.dividi()) {
             return ErroreElenco{nome, divisore.rigaAperta,
-                                QStringLiteral("le virgolette aperte su questa riga non si chiudono più.")};
+                                QStringLiteral("le virgolette aperte su questa riga non si chiudono più."), cartella};
         }
         if (divisore.rigaGuasta != 0 && divisore.troppoLunga) {
             return ErroreElenco{nome, divisore.rigaGuasta,
                                 QStringLiteral("una parola è lunga più di %1 caratteri: forse non è un file di "
                                                "testo.")
-                                    .arg(LettoreElenchi::MassimoCaratteri)};
+                                    .arg(LettoreElenchi::MassimoCaratteri),
+                                cartella};
         }
         if (divisore.rigaGuasta != 0) {
             return ErroreElenco{nome, divisore.rigaGuasta,
                                 QStringLiteral("contiene caratteri che non sono lettere: forse non è un file di "
-                                               "testo.")};
+                                               "testo."),
+                                cartella};
         }
         char16_t* const s = testo.data_ptr().data();
         for (const Pezzo& pezzo : pezzi) {
@@ -358,6 +357,18 @@ private:
     std::vector<Pezzo> pezzi;
 };
 
+// Every field of a text that has been split, with its line.
+QList<Campo> campiDi(Taglio& taglio)
+{
+    QList<Campo> campi(taglio.quanti());
+    Campo* campo = campi.data();
+    for (qsizetype i = 0; i < taglio.quanti(); ++i, ++campo) {
+        campo->testo = taglio.parola(i);
+        campo->riga = taglio.riga(i);
+    }
+    return campi;
+}
+
 } // namespace
 
 std::optional<ErroreElenco> LettoreElenchi::dividiCampi(QString testo, const QString& nome, QList<Campo>& campi)
@@ -365,13 +376,7 @@ std::optional<ErroreElenco> LettoreElenchi::dividiCampi(QString testo, const QSt
     Taglio taglio(std::move(testo));
     if (auto errore = taglio.dividi(nome))
         return errore;
-    QList<Campo> letti(taglio.quanti());
-    Campo* campo = letti.data();
-    for (qsizetype i = 0; i < taglio.quanti(); ++i, ++campo) {
-        campo->testo = taglio.parola(i);
-        campo->riga = taglio.riga(i);
-    }
-    campi = std::move(letti);
+    campi = campiDi(taglio);
     return std::nullopt;
 }
 
@@ -449,10 +454,11 @@ std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QLis
     QString testo, cartella;
     if (auto errore = leggiTesto(nome, testo, cartella))
         return errore;
-    auto errore = dividiCampi(std::move(testo), nome, campi);
-    if (errore)
-        errore->cartella = cartella;
-    return errore;
+    Taglio taglio(std::move(testo));
+    if (auto errore = taglio.dividi(nome, cartella))
+        return errore;
+    campi = campiDi(taglio);
+    return std::nullopt;
 }
 
 std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi, QStringList& elenco,
@@ -464,10 +470,8 @@ std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi
         if (auto errore = leggiTesto(nome, testo, cartella))
             return errore;
         Taglio taglio(std::move(testo));
-        if (auto errore = taglio.dividi(nome)) {
-            errore->cartella = cartella;
+        if (auto errore = taglio.dividi(nome, cartella))
             return errore;
-        }
         const qsizetype gia = voci.size();
         if (taglio.quanti() > 0 && gia + taglio.quanti() > limite) {
             return ErroreElenco{nome, taglio.riga(std::max<qsizetype>(limite - gia, 0)),
@@ -531,12 +535,11 @@ std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, in
     if (auto errore = leggiTesto(nome, testo, cartella))
         return errore;
     Taglio taglio(std::move(testo));
-    auto errore = taglio.dividi(nome);
-    if (!errore) {
-        errore = raggruppaCampi(
-            taglio.quanti(), campiPerRecord, limite, nome, [&](qsizetype i) { return taglio.parola(i); },
-            [&](qsizetype i) { return taglio.riga(i); }, tabella, righe);
-    }
+    if (auto errore = taglio.dividi(nome, cartella))
+        return errore;
+    auto errore = raggruppaCampi(
+        taglio.quanti(), campiPerRecord, limite, nome, [&](qsizetype i) { return taglio.parola(i); },
+        [&](qsizetype i) { return taglio.riga(i); }, tabella, righe);
     if (errore)
         errore->cartella = cartella;
     return errore;
