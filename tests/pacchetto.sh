@@ -4,18 +4,58 @@
 # makes the package with cpack, reads its fields, runs lintian, unpacks it
 # into a temporary folder, checks the lists there, then starts the unpacked
 # program under an X server of its own and opens an exercise from the menu.
+#
+# Every step runs in a process group of its own and is bounded in time; the
+# group is ended as a whole, so nothing the program starts (a session bus
+# that D-Bus starts for it when none runs, say) is ever waited for.
 set -euo pipefail
+
+# limitato SECONDS STEP COMMAND...: runs COMMAND in a process group of its
+# own; after SECONDS the whole group is ended and the step named as failed.
+limitato() {
+    local secondi=$1 passo=$2
+    shift 2
+    setsid "$@" &
+    local gruppo=$! stato=0 decimi=0
+    while kill -0 "$gruppo" 2>/dev/null && [ "$decimi" -lt $((secondi * 10)) ]; do
+        sleep 0.1
+        decimi=$((decimi + 1))
+    done
+    if kill -0 "$gruppo" 2>/dev/null; then
+        echo "FAIL: $passo did not end within $secondi s" >&2
+        fine "$gruppo"
+        return 124
+    fi
+    wait "$gruppo" || stato=$?
+    fine "$gruppo"
+    return "$stato"
+}
+
+# fine GROUP: ends what is left of a process group, at once and then by force.
+fine() {
+    kill -TERM -- "-$1" 2>/dev/null || return 0
+    for _ in $(seq 20); do
+        kill -0 -- "-$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL -- "-$1" 2>/dev/null || true
+}
 
 if [ "${1:-}" = --finestre ]; then
     # Inside xvfb-run: the unpacked program, from the title screen to an exercise.
     radice=$2 traccia=$3
     export QT_QPA_PLATFORM=xcb
-    strace -f -e trace=openat -o "$traccia" "$radice/usr/bin/lumeri" 2>/dev/null &
-    tracciatore=$!
+    # No session bus: the program needs none, and one started for it would
+    # outlive the test.
+    export DBUS_SESSION_BUS_ADDRESS=disabled:
+    setsid strace -f -e trace=openat -o "$traccia" "$radice/usr/bin/lumeri" 2>/dev/null &
+    programma=$!
+    trap 'fine "$programma"' EXIT
     finestra=
     # The one visible window of the program once its width is $1 pixels.
     aspetta() {
         for _ in $(seq 100); do
+            kill -0 "$programma" 2>/dev/null || { echo "FAIL: the program ended before $2" >&2; return 1; }
             finestra=$(xdotool search --onlyvisible --class lumeri 2>/dev/null | tail -1 || true)
             if [ -n "$finestra" ]; then
                 eval "$(xdotool getwindowgeometry --shell "$finestra")"
@@ -26,12 +66,6 @@ if [ "${1:-}" = --finestre ]; then
         echo "FAIL: no window $1 pixels wide (last: ${WIDTH:-none}) after $2" >&2
         return 1
     }
-    finito() {
-        pid=$(xdotool getwindowpid "$finestra" 2>/dev/null || true)
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null
-        wait "$tracciatore" 2>/dev/null || true
-    }
-    trap finito EXIT
     # Title screen 10530 twips wide, menu 9975, exercise 10305: 702, 665, 687 pixels.
     aspetta 702 "starting"
     xdotool mousemove --window "$finestra" 333 371 click 1      # "Avvio"
@@ -49,7 +83,7 @@ errori=0
 sbaglia() { echo "FAIL: $*" >&2; errori=$((errori + 1)); }
 
 # The package, named as Debian names it.
-cpack --config "$compilazione/CPackConfig.cmake" -G DEB -B "$lavoro/deb" >"$lavoro/cpack.log" 2>&1 \
+limitato 120 cpack cpack --config "$compilazione/CPackConfig.cmake" -G DEB -B "$lavoro/deb" >"$lavoro/cpack.log" 2>&1 \
     || { cat "$lavoro/cpack.log" >&2; exit 1; }
 pacchetto="$lavoro/deb/lumeri_${versione}_$(dpkg --print-architecture).deb"
 [ -f "$pacchetto" ] || { ls "$lavoro/deb" >&2; echo "FAIL: no $pacchetto" >&2; exit 1; }
@@ -64,7 +98,7 @@ done
 [ "$(dpkg-deb -f "$pacchetto" Package)" = lumeri ] || sbaglia "Package is not lumeri"
 
 # No lintian errors; the warnings are shown.
-if ! lintian --fail-on error "$pacchetto" >"$lavoro/lintian.log" 2>&1; then
+if ! limitato 120 lintian lintian --fail-on error "$pacchetto" >"$lavoro/lintian.log" 2>&1; then
     sbaglia "lintian:"
 fi
 grep -v '^running with root' "$lavoro/lintian.log" >&2 || true
@@ -86,7 +120,7 @@ done
 
 # The user's data folder is a fresh one, never the real one.
 export XDG_DATA_HOME="$lavoro/utente"
-verifica=$("$radice/usr/bin/lumeri-verifica") || sbaglia "lumeri-verifica of the package: $verifica"
+verifica=$(limitato 20 lumeri-verifica "$radice/usr/bin/lumeri-verifica") || sbaglia "lumeri-verifica of the package: $verifica"
 grep -qF "Elenchi letti dalla cartella $radice/usr/share/lumeri/testi." <<<"$verifica" \
     || sbaglia "lumeri-verifica read elsewhere: $verifica"
 man -l "$radice/usr/share/man/man1/lumeri-verifica.1.gz" >/dev/null 2>&1 \
@@ -96,7 +130,8 @@ man -l "$radice/usr/share/man/man1/lumeri-verifica.1.gz" >/dev/null 2>&1 \
 # The unpacked program starts, opens an exercise, and reads what lies under
 # share/lumeri, with the sound module beside it.
 traccia="$lavoro/aperture.log"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --finestre "$radice" "$traccia" || sbaglia "the program from the package"
+limitato 60 "the program from the package" xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --finestre "$radice" "$traccia" \
+    || sbaglia "the program from the package"
 for f in usr/share/lumeri/testi/FemminileSingolare.txt usr/share/lumeri/testi/MaschilePlurale.txt \
          usr/libexec/lumeri/lumeri_suoni.so usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav; do
     grep -qF "\"$radice/$f\"" "$traccia" || sbaglia "the program did not open $f"
