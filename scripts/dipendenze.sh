@@ -4,8 +4,8 @@
 # reads what the window manager is told, xdotool for a real mouse drag and to
 # press the buttons of the unpacked program, clang and its libFuzzer for the
 # reader's fuzz target; for the Debian package and its test: dpkg-dev and file
-# for the dependencies, lintian, the desktop's validators and strace to see
-# what the program reads).
+# for the dependencies, lintian, the desktop's validators, strace to see
+# what the program reads and devscripts for hardening-check).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -16,7 +16,7 @@ pacchetti=(
 )
 if [ "${1:-}" = prova ]; then
     pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool)
-    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace)
+    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace devscripts)
 fi
 
 mancanti=()
