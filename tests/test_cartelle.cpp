@@ -230,7 +230,7 @@ void TestCartelle::guastoNellaCartellaGiusta_data()
         QTest::newRow(QByteArray(dove).append(": unclosed quote").constData())
             << insegnante << QByteArray("re,regina\n\"gallo,gallina\n") << 2 << "virgolette";
         QTest::newRow(QByteArray(dove).append(": record cut short").constData())
-            << insegnante << QByteArray("re,regina\ngallo\n") << 2 << "incompleto";
+            << insegnante << QByteArray("re,regina\ngallo\n") << 2 << "una virgola di troppo o mancante?";
         QTest::newRow(QByteArray(dove).append(": over the bound").constData())
             << insegnante << QByteArray("a,b\nc,d\ne,f\n") << 3 << "limite di 2";
     }
