@@ -422,6 +422,7 @@ void TestElenchi::confiniDelleParole_data()
     for (int lunghezza = 1; lunghezza <= 20; ++lunghezza) {
         const QString parola = QString(lunghezza, u'a');
         QTest::addRow("%d letters, comma", lunghezza) << parola + u',' + parola << QStringList{parola, parola} << 0;
+        QTest::addRow("%d letters, semicolon", lunghezza) << parola + u';' + parola << QStringList{parola, parola} << 0;
         QTest::addRow("%d letters, CR LF", lunghezza) << parola + QStringLiteral("\r\nb") << QStringList{parola, "b"} << 0;
         QTest::addRow("%d letters, blank", lunghezza)
             << parola + u' ' + parola + u'\n' << QStringList{parola + u' ' + parola} << 0;
