@@ -171,6 +171,7 @@ void TestVerifica::fileDegliInsegnanti_data()
     const QByteArray cinque = "naso,nasino,nasone,,\ncasa,casetta,casona,casuccia,casupola\n";
     no("five fields: one missing", "alterati.txt", "naso,nasino,nasone,\n" + cinque, 1, "ha 4 parole");
     no("five fields: one too many", "alterati.txt", cinque + "gatto,gattino,,,,\n", 3, "ha 6 parole");
+    no("five fields: the noun missing", "alterati.txt", cinque + ",gattino,,,\n", 3, "la prima parola del record è vuota");
     no("five fields: one missing, one too many", "alterati.txt", cinque + "gatto,gattino,,\nsole,,,,solaccio,\n", 3,
        "ha 4 parole");
     const QString forse = QStringLiteral("nessun esercizio legge questo file; forse volevi chiamarlo \"%1\"?");
