@@ -16,6 +16,7 @@
 #include "drills/esercizi.h"
 #include "drills/registro.h"
 #include "drills/typed/scritte.h"
+#include "drills/verifiche.h"
 #include "frame/controlli.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
@@ -228,7 +229,7 @@ void lettura(Risultati& tabella, Banco& b, const QString& testi, int volte)
                     b.lettore.caricaElenco({file}, elenco, p.limite);
                 } else {
                     Tabella t;
-                    b.lettore.caricaRecord(file, p.campi, p.limite, t);
+                    b.lettore.caricaRecord(file, p.campi == 5 ? Verifiche::FormaAlterati : FormaRecord(p.campi), p.limite, t);
                 }
             });
         };

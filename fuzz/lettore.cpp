@@ -27,15 +27,18 @@ bool fineRiga(QChar c)
     return c == u'\r' || c == u'\n';
 }
 
-// The lines of a text: CR LF, LF and CR end one each.
-int righe(const QString& testo)
+// The lines a piece of text ends: CR LF, LF and CR end one each.
+int fini(QStringView testo)
 {
-    int n = 1;
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        if (testo[i] == u'\n' || (testo[i] == u'\r' && (i + 1 == testo.size() || testo[i + 1] != u'\n')))
-            ++n;
-    }
+    int n = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i)
+        n += testo[i] == u'\n' || (testo[i] == u'\r' && (i + 1 == testo.size() || testo[i + 1] != u'\n'));
     return n;
+}
+
+bool virgolette(QChar c)
+{
+    return c == u'"' || c == u'\u201C' || c == u'\u201D' || c == u'\u201E' || c == u'\u00AB';
 }
 
 } // namespace
@@ -44,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
 {
     const QByteArray byte(reinterpret_cast<const char*>(dati), qsizetype(quanti));
     const QString testo = LettoreElenchi::decodifica(byte);
-    const int ultimaRiga = righe(testo);
+    const int ultimaRiga = fini(testo) + 1;
     const QString nome = QStringLiteral("prova.txt");
 
     const Campo sentinella{QStringLiteral("sentinella"), -1};
@@ -60,16 +63,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
 
     qsizetype separatori = 1;
     for (QChar c : testo)
-        separatori += c == u',' || c == u'\n' || c == u'\r';
+        separatori += c == u',' || c == u';' || c == u'\n' || c == u'\r';
     verifica(campi.size() <= separatori, "no more fields than separators and one");
 
-    const bool virgolette = testo.contains(u'"');
+    const bool quotati = std::any_of(testo.begin(), testo.end(), virgolette);
     int riga = 1;
+    int fine = 0;   // the line the previous field ends on
+    qsizetype primi = 0;
     for (const Campo& campo : std::as_const(campi)) {
         verifica(campo.riga >= riga && campo.riga <= ultimaRiga, "line numbers in range, never decreasing");
         riga = campo.riga;
-        verifica(virgolette || !std::any_of(campo.testo.begin(), campo.testo.end(), fineRiga),
+        verifica(quotati || !std::any_of(campo.testo.begin(), campo.testo.end(), fineRiga),
                  "no line end in an unquoted field");
+        // A line end outside quotes lies between a field and the next one
+        // exactly when the next one is the first of its line.
+        verifica(campo.primo == (campo.riga > fine), "a field is first on its line after a line end");
+        fine = campo.riga + fini(campo.testo);
+        primi += campo.primo;
         verifica(campo.testo.size() <= LettoreElenchi::MassimoCaratteri, "no field over the bound");
         verifica(campo.testo.constData()[campo.testo.size()] == u'\0', "every word ends with its zero");
         for (QChar c : campo.testo) {
@@ -78,13 +88,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
         }
     }
 
-    for (int perRecord : {1, 2, 5}) {
+    // Records of one field, of pairs, and of "alterati.txt": a word, then four that may be missing.
+    for (const FormaRecord forma : {FormaRecord(1, 1), FormaRecord(2), FormaRecord(5, 0b11110)}) {
+        const int perRecord = forma.campi;
         Tabella tabella{QStringList{sentinella.testo}};
         QList<int> inizi;
-        const auto fallito = LettoreElenchi::raggruppa(campi, perRecord, 100, nome, tabella, &inizi);
+        const auto fallito = LettoreElenchi::dividiRecord(testo, nome, forma, 100, tabella, &inizi);
         if (fallito) {
             verifica(tabella.size() == 1 && tabella[0].value(0) == sentinella.testo,
                      "no record written on a fault");
+            verifica(fallito->riga >= 0 && fallito->riga <= ultimaRiga, "the fault's line is in the file");
             continue;
         }
         verifica(tabella.size() * perRecord == campi.size(), "records times fields are the fields");
@@ -92,9 +105,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
         for (qsizetype r = 0; r < tabella.size(); ++r) {
             verifica(tabella[r].size() == perRecord, "every record whole");
             verifica(inizi[r] == campi[r * perRecord].riga, "a record begins on its first field's line");
-            for (int c = 0; c < perRecord; ++c)
+            for (int c = 0; c < perRecord; ++c) {
                 verifica(tabella[r][c] == campi[r * perRecord + c].testo, "the fields in their order");
+                verifica(!tabella[r][c].isEmpty() || forma.puoEssereVuoto(c + 1), "no word missing where one must be");
+            }
+        }
+        // Where a line holds more than one field, every line holds whole records.
+        if (perRecord >= 2 && primi < campi.size()) {
+            qsizetype daInizio = 0;
+            for (qsizetype i = 0; i <= campi.size(); ++i) {
+                if (i == campi.size() || campi[i].primo) {
+                    verifica(daInizio % perRecord == 0, "lines of whole records");
+                    daInizio = 0;
+                }
+                ++daInizio;
+            }
         }
     }
+
     return 0;
 }

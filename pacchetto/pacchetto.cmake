@@ -51,6 +51,9 @@ target_link_libraries(disegnaicone PRIVATE Qt6::Gui Qt6::Svg)
 find_program(LUMERI_GZIP gzip)
 configure_file(pacchetto/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/changelog @ONLY)
 install(FILES pacchetto/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumeri PERMISSIONS ${lumeri_file_dati})
+# The teachers' guide stays plain text, to be opened with a double click.
+install(FILES pacchetto/guida-insegnanti.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumeri
+        PERMISSIONS ${lumeri_file_dati})
 if(LUMERI_GZIP)
     set(lumeri_compressi)
     foreach(sorgente IN ITEMS pacchetto/lumeri.1 pacchetto/lumeri-verifica.1 ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/changelog)

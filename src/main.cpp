@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     CasualeOrologio casuale;   // the only seeding of the run
     StatoComune stato;
     RiproduttoreDifferito suoni(cartelle.suoni(), cartelle.modulo);
-    Applicazione applicazione(stato, casuale, suoni, cartelle.dati, cartelle.insegnante);
+    Applicazione applicazione(stato, casuale, suoni, cartelle.elenchi());
     applicazione.avvia();
     return QApplication::exec();
 }

@@ -20,12 +20,12 @@ inline const QString AlteratiTavole = QStringLiteral(
     "casa,casetta,casona,,casupola\nnaso,,nasone,,\ngatto,gattino,,,\n"
     "libro,libretto,librone,libriccino,libraccio\nsole,,,,solaccio\n");
 
-// Also "derivati.txt" (pane, panettiere; latte with no derived noun), two
+// Also "derivati.txt" (pane, panettiere; latte, lattaio), two
 // compound nouns and ten collective nouns c1..c10 with their partners p1..p10.
 inline void scriviElenchiTavole(const CartellaProva& cartella)
 {
     cartella.scrivi(QStringLiteral("alterati.txt"), AlteratiTavole);
-    cartella.scrivi(QStringLiteral("derivati.txt"), QStringLiteral("pane,panettiere\nlatte,\n"));
+    cartella.scrivi(QStringLiteral("derivati.txt"), QStringLiteral("pane,panettiere\nlatte,lattaio\n"));
     cartella.scrivi(QStringLiteral("composti.txt"), QStringLiteral("pescespada\napriscatole\n"));
     QString coppie;
     for (int i = 1; i <= 10; ++i)

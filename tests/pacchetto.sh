@@ -114,8 +114,14 @@ for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.
          usr/share/icons/hicolor/scalable/apps/org.example.lumeri.svg \
          usr/share/icons/hicolor/48x48/apps/org.example.lumeri.png \
          usr/share/man/man1/lumeri.1.gz usr/share/man/man1/lumeri-verifica.1.gz \
-         usr/share/doc/lumeri/copyright usr/share/doc/lumeri/changelog.gz; do
+         usr/share/doc/lumeri/copyright usr/share/doc/lumeri/changelog.gz \
+         usr/share/doc/lumeri/guida-insegnanti.md; do
     [ -f "$radice/$f" ] || sbaglia "the package lacks $f"
+done
+# Both manual pages lead to the teachers' guide.
+for m in lumeri lumeri-verifica; do
+    zcat "$radice/usr/share/man/man1/$m.1.gz" | grep -q 'guida-insegnanti\.md' \
+        || sbaglia "the manual page of $m does not name the guide"
 done
 [ -e "$radice/usr/bin/testi" ] && sbaglia "lists beside the installed program"
 
@@ -130,8 +136,8 @@ for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.
         || { cat "$lavoro/rafforzato.log" >&2; sbaglia "$f is not hardened"; }
 done
 
-# The user's data folder is a fresh one, never the real one.
-export XDG_DATA_HOME="$lavoro/utente"
+# The user's and the system's data folders are fresh ones, never the real ones.
+export XDG_DATA_HOME="$lavoro/utente" XDG_DATA_DIRS="$lavoro/sistema"
 verifica=$(limitato 20 lumeri-verifica "$radice/usr/bin/lumeri-verifica") || sbaglia "lumeri-verifica of the package: $verifica"
 grep -qF "Elenchi letti dalla cartella $radice/usr/share/lumeri/testi." <<<"$verifica" \
     || sbaglia "lumeri-verifica read elsewhere: $verifica"

@@ -24,11 +24,13 @@
 
 namespace {
 
-// The shipped folder and the teacher's, side by side in one temporary folder.
+// The shipped folder, the teacher's and the computer room's, side by side in
+// one temporary folder.
 struct DueCartelle {
     QTemporaryDir radice;
     QString fornita() const { return radice.filePath(QStringLiteral("forniti")); }
     QString insegnante() const { return radice.filePath(QStringLiteral("insegnante")); }
+    QString aula() const { return radice.filePath(QStringLiteral("aula")); }
 
     static void scrivi(const QString& cartella, const QString& nome, const QByteArray& contenuto)
     {
@@ -142,12 +144,14 @@ void TestCartelle::doveSonoIDati()
     // The program's folder as Qt gives it, and with a "bin/../bin" detour.
     for (const QString& programma : {radice.filePath(QStringLiteral("bin")),
                                      radice.filePath(QStringLiteral("bin/../bin"))}) {
-        const CartelleProgramma cartelle = CartelleProgramma::trova(programma, QStringLiteral("/utente"));
+        const CartelleProgramma cartelle = CartelleProgramma::trova(
+            programma, QStringLiteral("/utente"), {QStringLiteral("/aula"), QStringLiteral("/scuola/")});
         QCOMPARE(cartelle.dati, radice.filePath(dati));
         QCOMPARE(cartelle.modulo, radice.filePath(modulo));
         QCOMPARE(cartelle.testi(), radice.filePath(dati + QStringLiteral("/testi")));
         QCOMPARE(cartelle.suoni(), radice.filePath(dati + QStringLiteral("/suoni")));
         QCOMPARE(cartelle.insegnante, QStringLiteral("/utente/testi"));
+        QCOMPARE(cartelle.elenchi(), (QStringList{"/utente/testi", "/aula/testi", "/scuola/testi", cartelle.testi()}));
     }
     QVERIFY(CartelleProgramma::trova(radice.filePath(QStringLiteral("bin")), {}).insegnante.isEmpty());
 }
@@ -156,8 +160,15 @@ void TestCartelle::cartellaDellUtente()
 {
     const QString utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QVERIFY2(utente.contains(QStringLiteral("qttest")), qPrintable(utente));   // never the real one
+    // The system's data folders in their order, never the real ones.
+    QTemporaryDir sistema;
+    const QString locale = sistema.filePath(QStringLiteral("locale")), share = sistema.filePath(QStringLiteral("share"));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(locale + u':' + share));
     const CartelleProgramma cartelle = CartelleProgramma::delProgramma();
+    qunsetenv("XDG_DATA_DIRS");
     QCOMPARE(cartelle.insegnante, QDir(utente).filePath(QStringLiteral("testi")));
+    QCOMPARE(cartelle.sistema,
+             (QStringList{locale + QStringLiteral("/lumeri/testi"), share + QStringLiteral("/lumeri/testi")}));
 
     // The whole road: a list put there is read before the shipped one.
     QDir(cartelle.insegnante).removeRecursively();
@@ -183,24 +194,27 @@ void TestCartelle::fileDellInsegnante_data()
 {
     QTest::addColumn<QString>("nelleFornite");      // empty: none there
     QTest::addColumn<QString>("dellInsegnante");    // empty: no teacher's folder at all
-    QTest::addColumn<QString>("atteso");            // the word read
-    QTest::addColumn<bool>("dallInsegnante");
+    QTest::addColumn<QString>("dellAula");          // the computer room's; empty: no such folder
+    QTest::addColumn<QString>("atteso");            // the word read: "tavolo", "lavagna" or "banco"
 
-    QTest::newRow("the teacher's replaces the shipped")
-        << "concreti.txt" << "concreti.txt" << "lavagna" << true;
-    QTest::newRow("names differ in case") << "concreti.txt" << "CONCRETI.TXT" << "lavagna" << true;
-    QTest::newRow("asked in another case") << "Concreti.Txt" << "cOnCrEtI.tXt" << "lavagna" << true;
-    QTest::newRow("only the teacher has it") << "" << "concreti.txt" << "lavagna" << true;
-    QTest::newRow("the teacher has other files") << "concreti.txt" << "astratti.txt" << "tavolo" << false;
-    QTest::newRow("no teacher's folder") << "concreti.txt" << "" << "tavolo" << false;
+    QTest::newRow("the teacher's replaces the shipped") << "concreti.txt" << "concreti.txt" << "" << "lavagna";
+    QTest::newRow("names differ in case") << "concreti.txt" << "CONCRETI.TXT" << "" << "lavagna";
+    QTest::newRow("asked in another case") << "Concreti.Txt" << "cOnCrEtI.tXt" << "" << "lavagna";
+    QTest::newRow("only the teacher has it") << "" << "concreti.txt" << "" << "lavagna";
+    QTest::newRow("the teacher has other files") << "concreti.txt" << "astratti.txt" << "" << "tavolo";
+    QTest::newRow("no teacher's folder") << "concreti.txt" << "" << "" << "tavolo";
+    QTest::newRow("the room's replaces the shipped") << "concreti.txt" << "" << "Concreti.txt" << "banco";
+    QTest::newRow("the teacher's before the room's") << "concreti.txt" << "concreti.txt" << "concreti.txt"
+                                                     << "lavagna";
+    QTest::newRow("the room's, file by file") << "concreti.txt" << "astratti.txt" << "concreti.txt" << "banco";
 }
 
 void TestCartelle::fileDellInsegnante()
 {
     QFETCH(QString, nelleFornite);
     QFETCH(QString, dellInsegnante);
+    QFETCH(QString, dellAula);
     QFETCH(QString, atteso);
-    QFETCH(bool, dallInsegnante);
 
     DueCartelle cartelle;
     QDir().mkpath(cartelle.fornita());
@@ -208,14 +222,23 @@ void TestCartelle::fileDellInsegnante()
         DueCartelle::scrivi(cartelle.fornita(), nelleFornite, "tavolo\n");
     if (!dellInsegnante.isEmpty())
         DueCartelle::scrivi(cartelle.insegnante(), dellInsegnante, "lavagna\n");
+    if (!dellAula.isEmpty())
+        DueCartelle::scrivi(cartelle.aula(), dellAula, "banco\n");
 
-    const LettoreElenchi lettore(cartelle.fornita(), cartelle.insegnante());
+    // A system folder that is the shipped one, as /usr/share is, is read where it comes last.
+    const LettoreElenchi lettore(
+        QStringList{cartelle.insegnante(), cartelle.aula(), cartelle.fornita() + u'/', cartelle.fornita()});
     QStringList elenco;
-    const auto errore = lettore.caricaElenco({QStringLiteral("concreti.txt")}, elenco);
+    QList<Fonte> fonti;
+    const auto errore = lettore.caricaElenco({QStringLiteral("concreti.txt")}, elenco, 500, &fonti);
     QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
     QCOMPARE(elenco, QStringList{atteso});
-    QCOMPARE(lettore.cartellaDi(QStringLiteral("concreti.txt")),
-             dallInsegnante ? cartelle.insegnante() : cartelle.fornita());
+    const QString dove = atteso == QLatin1String("lavagna") ? cartelle.insegnante()
+                         : atteso == QLatin1String("banco") ? cartelle.aula()
+                                                            : cartelle.fornita();
+    QCOMPARE(fonti.value(0).cartella, dove);
+    QCOMPARE(lettore.cartelle().last(), cartelle.fornita());
+    QVERIFY(!lettore.cartelle().contains(cartelle.fornita() + u'/'));   // read once
 }
 
 void TestCartelle::guastoNellaCartellaGiusta_data()
@@ -230,7 +253,7 @@ void TestCartelle::guastoNellaCartellaGiusta_data()
         QTest::newRow(QByteArray(dove).append(": unclosed quote").constData())
             << insegnante << QByteArray("re,regina\n\"gallo,gallina\n") << 2 << "virgolette";
         QTest::newRow(QByteArray(dove).append(": record cut short").constData())
-            << insegnante << QByteArray("re,regina\ngallo\n") << 2 << "incompleto";
+            << insegnante << QByteArray("re,regina\ngallo\n") << 2 << "una virgola di troppo o mancante?";
         QTest::newRow(QByteArray(dove).append(": over the bound").constData())
             << insegnante << QByteArray("a,b\nc,d\ne,f\n") << 3 << "limite di 2";
     }

@@ -425,7 +425,7 @@ void TestDisposizione::scritte()
     w.show();
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
     confronta(&w, istruzione);
-    confronta(&w, {"Text1", "Text1", {630, 1155, 4965, 1035}, Arial, 24, true});
+    confronta(&w, {"Text1", "", {630, 1155, 4965, 1035}, Arial, 24, true});   // empty until its first word
     confronta(&w, {"Text2", "", {sinistraRisposta, 2310, 4965, 1035}, Arial, 24, true});
     confronta(&w, {"SSCommand1", "Aiutami", {aiuto.x(), aiuto.y(), 2160, 1185}, Arial, 27.75, false});
     QCOMPARE(controllo(&w, QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
@@ -462,7 +462,7 @@ void TestDisposizione::treScelteEGriglia_data()
         << 8
         << QList<Atteso>{
                {"Label3", "Clicca nella casella esatta", {105, 210, 4320, 435}, Arial, 14.25, true},
-               {"Text1", "Text1", {1155, 630, 4545, 645}, Arial, 24, true},
+               {"Text1", "", {1155, 630, 4545, 645}, Arial, 24, true},   // empty until its first word
                {"Label4", "maschile" + QString(19, u' ') + "femminile", {1260, 1785, 3480, 225}, sansSerif, 8.25, true},
                {"Label5", "singolare", {105, 2940, 855, 330}, sansSerif, 8.25, true},
                {"Label6", "plurale", {315, 4305, 645, 330}, sansSerif, 8.25, true},

@@ -70,6 +70,14 @@ void TestElenchi::campi_data()
     QTest::newRow("after the closing quote, ignored") << "\"a\" b,c" << QStringList{"a", "c"}
                                                       << QList<int>{1, 1};
     QTest::newRow("quoted, then the line ends") << "\"a\" b\nc" << QStringList{"a", "c"} << QList<int>{1, 2};
+    QTest::newRow("quoted, then a semicolon") << "\"gallo\";\"gallina\" x;re" << QStringList{"gallo", "gallina", "re"}
+                                              << QList<int>{1, 1, 1};
+    QTest::newRow("typographic quotes") << "“uno, due”,„tre“;«quattro; cinque» x,”sei”"
+                                        << QStringList{"uno, due", "tre", "quattro; cinque", "sei"}
+                                        << QList<int>{1, 1, 1, 1};
+    QTest::newRow("apostrophes and inner quotes are letters") << "mezz’ora,l'acqua,a“b"
+                                                              << QStringList{"mezz’ora", "l'acqua", "a“b"}
+                                                              << QList<int>{1, 1, 1};
 }
 
 void TestElenchi::campi()
@@ -96,6 +104,8 @@ void TestElenchi::virgoletteNonChiuse_data()
     QTest::newRow("never closed") << "a\nb\n\"c,d\ne\n" << 3;
     QTest::newRow("after a quoted field over two lines") << "\"a\nb\",\"c\n" << 2;
     QTest::newRow("the last character") << "casa,\"" << 1;
+    QTest::newRow("typographic, over the next line") << "a\n“b,c\nd\"\n" << 2;
+    QTest::newRow("« closes only with »") << "«a”;b\n" << 1;
 }
 
 void TestElenchi::virgoletteNonChiuse()
@@ -162,11 +172,14 @@ void TestElenchi::limiteElenco_data()
     QTest::addColumn<int>("secondo");
     QTest::addColumn<QString>("fileGuasto");   // empty: loads
     QTest::addColumn<int>("rigaGuasto");
+    QTest::addColumn<bool>("virgole");   // every word followed by a comma: an empty field passed over
 
-    QTest::newRow("500 in one file") << 500 << 0 << QString() << 0;
-    QTest::newRow("501 in one file") << 501 << 0 << QStringLiteral("a.txt") << 501;
-    QTest::newRow("250 + 250") << 250 << 250 << QString() << 0;
-    QTest::newRow("250 + 251") << 250 << 251 << QStringLiteral("b.txt") << 251;
+    QTest::newRow("500 in one file") << 500 << 0 << QString() << 0 << false;
+    QTest::newRow("501 in one file") << 501 << 0 << QStringLiteral("a.txt") << 501 << false;
+    QTest::newRow("250 + 250") << 250 << 250 << QString() << 0 << false;
+    QTest::newRow("250 + 251") << 250 << 251 << QStringLiteral("b.txt") << 251 << false;
+    QTest::newRow("250 + 250, trailing commas") << 250 << 250 << QString() << 0 << true;
+    QTest::newRow("250 + 251, trailing commas") << 250 << 251 << QStringLiteral("b.txt") << 251 << true;
 }
 
 void TestElenchi::limiteElenco()
@@ -175,9 +188,11 @@ void TestElenchi::limiteElenco()
     QFETCH(int, secondo);
     QFETCH(QString, fileGuasto);
     QFETCH(int, rigaGuasto);
+    QFETCH(bool, virgole);
     CartellaProva cartella;
-    cartella.scrivi(QStringLiteral("a.txt"), paroleNumerate(QStringLiteral("a"), primo));
-    cartella.scrivi(QStringLiteral("b.txt"), paroleNumerate(QStringLiteral("b"), secondo));
+    const QString fine = virgole ? QStringLiteral(",\n") : QStringLiteral("\n");
+    cartella.scrivi(QStringLiteral("a.txt"), paroleNumerate(QStringLiteral("a"), primo).replace(u'\n', fine));
+    cartella.scrivi(QStringLiteral("b.txt"), paroleNumerate(QStringLiteral("b"), secondo).replace(u'\n', fine));
     const LettoreElenchi lettore(cartella.testi());
     QStringList elenco;
     const auto errore = lettore.caricaElenco({QStringLiteral("a.txt"), QStringLiteral("b.txt")}, elenco);
@@ -197,41 +212,53 @@ void TestElenchi::record_data()
 {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<int>("campi");
+    QTest::addColumn<int>("vuoti");            // the fields that may be empty, bit c - 1 for field c
     QTest::addColumn<QStringList>("record");   // records joined with '|'
     QTest::addColumn<int>("rigaGuasto");       // 0: loads
+    QTest::addColumn<QString>("guasto");
 
-    QTest::newRow("pairs on lines") << "re,regina\ngallo,gallina\n" << 2
-                                    << QStringList{"re|regina", "gallo|gallina"} << 0;
-    QTest::newRow("pairs across lines") << "re\nregina,gallo\ngallina" << 2
-                                        << QStringList{"re|regina", "gallo|gallina"} << 0;
-    QTest::newRow("five fields with empty forms") << "naso,nasino,nasone,,\ntempo,,,,tempaccio\n" << 5
-                                                  << QStringList{"naso|nasino|nasone||", "tempo||||tempaccio"} << 0;
-    QTest::newRow("one field too many shifts the rest") << "a,b,c\nd,e\n" << 2
-                                                        << QStringList{"a|b", "c|d"} << 2;
-    QTest::newRow("odd number of fields") << "re,regina\ngallo\n" << 2 << QStringList{} << 2;
-    QTest::newRow("record cut short") << "casa,casetta,casona,casuccia,casupola\nnaso,nasino\n" << 5
-                                      << QStringList{} << 2;
-    QTest::newRow("empty file") << "" << 2 << QStringList{} << 0;
+    const int alterati = 0b11110;
+    const QString virgola = QStringLiteral("una virgola di troppo o mancante?");
+    QTest::newRow("pairs on lines") << "re,regina\ngallo,gallina\n" << 2 << 0
+                                    << QStringList{"re|regina", "gallo|gallina"} << 0 << "";
+    QTest::newRow("one field a line, counted in fields") << "re\nregina\n\ngallo\ngallina" << 2 << 0
+                                                         << QStringList{"re|regina", "gallo|gallina"} << 0 << "";
+    QTest::newRow("two records on a line") << "re;regina;gallo;gallina\n" << 2 << 0
+                                           << QStringList{"re|regina", "gallo|gallina"} << 0 << "";
+    QTest::newRow("five fields with empty forms") << "naso,nasino,nasone,,\ntempo,,,,tempaccio\n" << 5 << alterati
+                                                  << QStringList{"naso|nasino|nasone||", "tempo||||tempaccio"} << 0
+                                                  << "";
+    QTest::newRow("pairs across lines") << "re\nregina,gallo\ngallina" << 2 << 0 << QStringList{} << 1
+                                        << "questa riga ha 1 parola, ma un record ne ha 2: " + virgola;
+    QTest::newRow("one field too many") << "a,b,c\nd,e\n" << 2 << 0 << QStringList{} << 1 << "ha 3 parole";
+    QTest::newRow("odd number of fields") << "re,regina\ngallo\n" << 2 << 0 << QStringList{} << 2 << virgola;
+    QTest::newRow("odd number, one field a line") << "re\nregina\ngallo\n" << 2 << 0 << QStringList{} << 3
+                                                  << "l'ultimo record è incompleto";
+    QTest::newRow("a quoted empty word") << "gallo\ngallina\n\"\"\nre\n" << 2 << 0 << QStringList{} << 3
+                                         << "la prima parola";
+    QTest::newRow("empty file") << "" << 2 << 0 << QStringList{} << 0 << "";
 }
 
 void TestElenchi::record()
 {
     QFETCH(QString, testo);
     QFETCH(int, campi);
+    QFETCH(int, vuoti);
     QFETCH(QStringList, record);
     QFETCH(int, rigaGuasto);
+    QFETCH(QString, guasto);
     CartellaProva cartella;
     cartella.scrivi(QStringLiteral("r.txt"), testo);
     const LettoreElenchi lettore(cartella.testi());
     Tabella tabella;
-    const auto errore = lettore.caricaRecord(QStringLiteral("r.txt"), campi, 100, tabella);
+    const auto errore = lettore.caricaRecord(QStringLiteral("r.txt"), {campi, unsigned(vuoti)}, 100, tabella);
     if (rigaGuasto) {
         QVERIFY(errore);
         QCOMPARE(errore->riga, rigaGuasto);
-        QVERIFY(errore->guasto.contains(QString::number(campi)));
+        QVERIFY2(errore->guasto.contains(guasto), qPrintable(errore->guasto));
         return;
     }
-    QVERIFY(!errore);
+    QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
     QStringList uniti;
     for (const QStringList& r : tabella) {
         QCOMPARE(r.size(), campi);
@@ -247,12 +274,12 @@ void TestElenchi::righeDeiRecord_data()
     QTest::addColumn<QList<int>>("inizi");   // the line each record begins on
     QTest::addColumn<int>("rigaGuasto");     // 0: loads
 
-    QTest::newRow("records across lines") << "re\nregina,gallo\ngallina\n" << 2 << QList<int>{1, 2} << 0;
+    QTest::newRow("records one field a line") << "re\nregina\ngallo\n\ngallina\n" << 2 << QList<int>{1, 3} << 0;
     QTest::newRow("a quoted field over lines") << "\"re\nx\",regina\ngallo,gallina" << 2 << QList<int>{1, 3}
                                                << 0;
     QTest::newRow("blank lines between records") << "a,b\n\n\nc,d" << 2 << QList<int>{1, 4} << 0;
     QTest::newRow("cut short on the line of the last one") << "a,b,c\n" << 2 << QList<int>{} << 1;
-    QTest::newRow("cut short after a quoted field") << "casa,\"casetta\n\",,,\nnaso,nasino\n" << 5
+    QTest::newRow("cut short after a quoted field") << "casa,\"casetta\n\",a,b,c\nnaso,nasino\n" << 5
                                                     << QList<int>{} << 3;
 }
 
@@ -342,7 +369,7 @@ void TestElenchi::paroleAutonome()
     QStringList elenco;
     QVERIFY(!lettore.caricaElenco({QStringLiteral("prova.txt")}, elenco));
     Tabella tabella;
-    QVERIFY(!lettore.caricaRecord(QStringLiteral("prova.txt"), 1, 100, tabella));
+    QVERIFY(!lettore.caricaRecord(QStringLiteral("prova.txt"), {1, 1u}, 100, tabella));
     QStringList dalleTabella = colonna(tabella, 1);
     tabella.clear();
     QStringList dalCampo;
@@ -350,21 +377,26 @@ void TestElenchi::paroleAutonome()
         dalCampo.append(campo.testo);
     campi.clear();
 
-    for (QStringList* parole : {&dalCampo, &elenco, &dalleTabella}) {
-        QCOMPARE(*parole, valori);
+    // A list of words passes over the empty fields.
+    QStringList senzaVuote = valori;
+    senzaVuote.removeAll(QString());
+    const std::pair<QStringList*, QStringList> casi[] = {
+        {&dalCampo, valori}, {&elenco, senzaVuote}, {&dalleTabella, valori}};
+    for (const auto& [parole, attese] : casi) {
+        QCOMPARE(*parole, attese);
         for (const QString& parola : std::as_const(*parole))
             QCOMPARE(parola.utf16()[parola.size()], u'\0');
         // Changed while the others still hold the block: a copy of its own.
         QString primo = parole->first();
         primo.append(QStringLiteral("-e-ancora-e-ancora"));
-        QCOMPARE(primo, valori.first() + QStringLiteral("-e-ancora-e-ancora"));
-        QCOMPARE(*parole, valori);
+        QCOMPARE(primo, attese.first() + QStringLiteral("-e-ancora-e-ancora"));
+        QCOMPARE(*parole, attese);
         // The last holder of the block may grow in it: nothing else is left to spoil.
         QString ultimo = parole->takeLast();
         parole->clear();
         primo.clear();
         ultimo.append(QString(300, u'x'));
-        QCOMPARE(ultimo, valori.last() + QString(300, u'x'));
+        QCOMPARE(ultimo, attese.last() + QString(300, u'x'));
     }
 }
 
@@ -379,6 +411,7 @@ void TestElenchi::confiniDelleParole_data()
     for (int lunghezza = 1; lunghezza <= 20; ++lunghezza) {
         const QString parola = QString(lunghezza, u'a');
         QTest::addRow("%d letters, comma", lunghezza) << parola + u',' + parola << QStringList{parola, parola} << 0;
+        QTest::addRow("%d letters, semicolon", lunghezza) << parola + u';' + parola << QStringList{parola, parola} << 0;
         QTest::addRow("%d letters, CR LF", lunghezza) << parola + QStringLiteral("\r\nb") << QStringList{parola, "b"} << 0;
         QTest::addRow("%d letters, blank", lunghezza)
             << parola + u' ' + parola + u'\n' << QStringList{parola + u' ' + parola} << 0;

@@ -49,6 +49,7 @@ private slots:
     void invio_data();
     void invio();
     void aiutami();
+    void apostrofoDellaTastiera();
     void treBottoni();
     void griglia_data();
     void griglia();
@@ -213,6 +214,18 @@ void TestFinestreScritte::aiutami()
     clicca(f, QStringLiteral("SSCommand1"));
     QVERIFY(risponditore.risposto);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("-1"));
+}
+
+void TestFinestreScritte::apostrofoDellaTastiera()
+{
+    // The list written in a word processor, the answer typed on a keyboard.
+    programma->cartella.scrivi(QStringLiteral("singolarePlurale.txt"), QStringLiteral("mezz’ora;mezz’ore\n"));
+    QWidget* f = apri(6, {per(1, 1), per(4, 18)});
+    QVERIFY(f);
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("mezz’ora"));   // as the file has it
+    QTest::keyClicks(controllo(f, QStringLiteral("Text2")), QStringLiteral("mezz'ore"));
+    QTest::keyClick(controllo(f, QStringLiteral("Text2")), Qt::Key_Return);
+    QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
 }
 
 void TestFinestreScritte::treBottoni()

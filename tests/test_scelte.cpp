@@ -181,7 +181,8 @@ void TestScelte::guasti()
         QCOMPARE(errore->file.toLower(), file.toLower());
         QCOMPARE(errore->riga, riga);
         QVERIFY(!b.logica->avviato());
-        QCOMPARE(b.logica->testo(), QStringLiteral("Text1"));
+        // The grid, shown before it starts, keeps an empty box behind the message.
+        QCOMPARE(b.logica->testo(), griglia ? QString() : QStringLiteral("Text1"));
         azione(*b.logica);
         QCOMPARE(b.stato.contaErrati + b.stato.contaEsatti, 0);
     };

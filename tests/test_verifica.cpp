@@ -19,13 +19,15 @@ struct Uscita {
     QString errori;
 };
 
-// Runs the checker with `argomenti`; the user's data folder is `datiUtente`,
-// never the real one.
-Uscita verifica(const QStringList& argomenti, const QString& datiUtente)
+// Runs the checker with `argomenti`; the user's data folder is `datiUtente`
+// and the system's are `datiSistema` (none when empty), never the real ones.
+Uscita verifica(const QStringList& argomenti, const QString& datiUtente, const QString& datiSistema = {})
 {
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("XDG_DATA_HOME"), datiUtente);
+    ambiente.insert(QStringLiteral("XDG_DATA_DIRS"),
+                    datiSistema.isEmpty() ? QDir(datiUtente).filePath(QStringLiteral("nessun-sistema")) : datiSistema);
     processo.setProcessEnvironment(ambiente);
     processo.start(QStringLiteral(LUMERI_VERIFICA), argomenti);
     Uscita uscita;
@@ -76,12 +78,16 @@ private slots:
     void ogniFinestraHaLaSuaLogica();
     void esercizioSenzaLogica();
     void elenchiForniti();
+    void fileDegliInsegnanti_data();
+    void fileDegliInsegnanti();
     void guasti_data();
     void guasti();
     void fileMancante();
     void cartellaDellInsegnante();
     void rigaDiComando_data();
     void rigaDiComando();
+    void prepara_data();
+    void prepara();
 
 private:
     Sorvegliante sorvegliante;
@@ -128,47 +134,158 @@ void TestVerifica::elenchiForniti()
                                       .arg(eserciziConFinestra()));
 }
 
+void TestVerifica::fileDegliInsegnanti_data()
+{
+    // What a teacher's spreadsheet, word processor or text editor saves, put in
+    // her folder: the exercise `form` opens with exactly these words (Elenco1,
+    // or Elenco1|Elenco2 for pairs), or the checker tells the file and line.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("parole");
+    QTest::addColumn<int>("riga");   // of the fault; -1: no problem
+    QTest::addColumn<QString>("guasto");
+
+    const QStringList coppie{"gallo|gallina", "re|regina"};
+    const QString mf = QStringLiteral("MaschileFemminile.txt");
+    const auto ok = [](const char* nome, const QString& file, const QByteArray& dati, int form, const QStringList& p) {
+        QTest::newRow(nome) << file << dati << form << p << -1 << QString();
+    };
+    const auto no = [](const char* nome, const QString& file, const QByteArray& dati, int riga, const QString& g) {
+        QTest::newRow(nome) << file << dati << 0 << QStringList() << riga << g;
+    };
+    ok("Calc, semicolons", mf, "gallo;gallina\nre;regina\n", 2, coppie);
+    ok("Calc, commas, all text quoted", mf, "\"gallo\",\"gallina\"\n\"re\",\"regina\"\n", 2, coppie);
+    ok("Calc, semicolons, quoted", mf, "\"gallo\";\"gallina\"\n\"re\";\"regina\"\n", 2, coppie);
+    ok("Excel, semicolons, mark and CR LF", "singolarePlurale.txt", "\xEF\xBB\xBFuomo;uomini\r\ncitt\xC3\xA0;citt\xC3\xA0\r\n",
+       6, {"uomo|uomini", "città|città"});
+    ok("Notepad, ANSI and CR LF", "concreti.txt", "citt\xE0\r\nvirt\xF9\r\n", 9, {"città", "virtù"});
+    ok("Notepad, Unicode", "derivati.txt",
+       QByteArray("\xFF\xFEp\0a\0n\0e\0,\0p\0a\0n\0e\0t\0t\0i\0e\0r\0e\0\r\0\n\0", 36), 11, {"pane|panettiere"});
+    ok("trailing commas in a list of nouns", "concreti.txt", "astuccio,\nmatita,,\n", 9, {"astuccio", "matita"});
+    ok("word processor: curly quotes and apostrophes", "concreti.txt",
+       "\xE2\x80\x9C" "casa\xE2\x80\x9D, \xC2\xABmare\xC2\xBB\nl\xE2\x80\x99" "acqua\n", 9, {"casa", "mare", "l’acqua"});
+    no("a spreadsheet's extra column", mf, "gallo;gallina;\r\nre;regina;vedi\r\n", 1,
+       "questa riga ha 3 parole (1 vuota), ma un record ne ha 2: una virgola di troppo o mancante?");
+    no("a trailing comma in a pair", mf, "gallo,gallina\nastuccio,\n", 2, "la seconda parola del record è vuota");
+    const QByteArray cinque = "naso,nasino,nasone,,\ncasa,casetta,casona,casuccia,casupola\n";
+    no("five fields: one missing", "alterati.txt", "naso,nasino,nasone,\n" + cinque, 1, "ha 4 parole");
+    no("five fields: one too many", "alterati.txt", cinque + "gatto,gattino,,,,\n", 3, "ha 6 parole");
+    no("five fields: the noun missing", "alterati.txt", cinque + ",gattino,,,\n", 3, "la prima parola del record è vuota");
+    no("five fields: one missing, one too many", "alterati.txt", cinque + "gatto,gattino,,\nsole,,,,solaccio,\n", 3,
+       "ha 4 parole");
+    const QString forse = QStringLiteral("nessun esercizio legge questo file; forse volevi chiamarlo \"%1\"?");
+    no("saved as .csv", "FemminileSingolare.csv", "casa\n", 0, forse.arg("FemminileSingolare.txt"));
+    no("a hidden .txt doubled", "derivati.txt.txt", "pane,panettiere\n", 0, forse.arg("derivati.txt"));
+    no("a near spelling", "femminilesingolari.TXT", "casa\n", 0, forse.arg("FemminileSingolare.txt"));
+    no("the spreadsheet itself", "alterati.ods", "PK", 0, "salvalo come testo (CSV) con il nome \"alterati.txt\"");
+    no("a name like no list", "appunti.txt", "gita\n", 0, "nessun esercizio legge questo file.");
+}
+
+void TestVerifica::fileDegliInsegnanti()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, contenuto);
+    QFETCH(int, form);
+    QFETCH(QStringList, parole);
+    QFETCH(int, riga);
+    QFETCH(QString, guasto);
+
+    QTemporaryDir insegnante;
+    scrivi(insegnante.path(), file, contenuto);
+    const LettoreElenchi lettore(QStringList{insegnante.path(), QStringLiteral(LUMERI_TESTI)});
+    QList<EsercizioDaVerificare> tutti;
+    for (const VoceEsercizio& voce : registroEsercizi())
+        tutti.append({voce.form, QString::fromUtf8(voce.didascalia)});
+    const EsitoVerifica esito = verificaElenchi(lettore, tutti, {insegnante.path()});
+    QStringList righe;
+    for (const Problema& problema : esito.problemi)
+        righe.append(problema.riga());
+    if (riga >= 0) {
+        QVERIFY2(!esito.problemi.isEmpty(), "no problem found");
+        for (const Problema& problema : esito.problemi) {
+            QCOMPARE(problema.errore.file, file);   // as spelled on disk
+            QCOMPARE(problema.errore.cartella, insegnante.path());
+        }
+        QCOMPARE(esito.problemi.first().errore.riga, riga);
+        QVERIFY2(esito.problemi.first().errore.guasto.contains(guasto), qPrintable(righe.join(u'\n')));
+        return;
+    }
+    QVERIFY2(esito.buono(), qPrintable(righe.join(u'\n')));
+
+    StatoComune stato;
+    CasualeCopione casuale;
+    RegistratoreSuoni suoni;
+    Contesto contesto{stato, casuale, suoni, lettore};
+    const auto esercizio = creaEsercizio(form, contesto);
+    QVERIFY(!esercizio->avvia());
+    QStringList letto;
+    for (int i = 1; i <= stato.quanti[0]; ++i) {
+        letto.append(parole.first().contains(u'|') ? stato.voce(1, i) + u'|' + stato.voce(2, i)
+                                                   : stato.voce(1, i));
+    }
+    QCOMPARE(letto, parole);
+}
+
 void TestVerifica::guasti_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<int>("riga");
-    QTest::addColumn<QString>("guasto");
-    QTest::addColumn<QStringList>("esercizi");
+    QTest::addColumn<QList<int>>("righe");         // of the lines about the file, in order; 0: none
+    QTest::addColumn<QStringList>("guasti");       // one for each
+    QTest::addColumn<QStringList>("esercizi");     // all those named
+    QTest::addColumn<QString>("conclusione");      // how the last line begins
 
+    const QString uno = QStringLiteral("1 problema: ");
     const QStringList derivati{"derivato da....", "primitivo derivato alterato"};
     QTest::newRow("unclosed quote") << "derivati.txt" << QByteArray("pane,panino\nfiore,fioraio\n\"mare,marinaio\n")
-                                    << 3 << "virgolette aperte" << derivati;
-    QTest::newRow("name in capitals") << "DERIVATI.TXT" << QByteArray("\"pane,panino\n") << 1 << "virgolette aperte"
-                                      << derivati;
+                                    << QList<int>{3} << QStringList{"virgolette aperte"} << derivati << uno;
+    QTest::newRow("name in capitals") << "DERIVATI.TXT" << QByteArray("\"pane,panino\n") << QList<int>{1}
+                                      << QStringList{"virgolette aperte"} << derivati << uno;
     // "derivato da...." takes 500 records of the file, the three-choice window 100.
-    QTest::newRow("over the table's bound") << "derivati.txt" << coppie(101) << 101 << "limite di 100 record"
-                                            << QStringList{"primitivo derivato alterato"};
-    QTest::newRow("over the list's bound") << "singolarePlurale.txt" << coppie(501) << 501
-                                           << "limite di 500 record"
-                                           << QStringList{"volgi al plurale", "volgi al singolare"};
-    QTest::newRow("record cut short") << "MaschileFemminile.txt" << QByteArray("re,regina\ngallo\n") << 2
-                                      << "incompleto"
+    QTest::newRow("over the table's bound") << "derivati.txt" << coppie(101) << QList<int>{101}
+                                            << QStringList{"limite di 100 record"}
+                                            << QStringList{"primitivo derivato alterato"} << uno;
+    QTest::newRow("over the list's bound") << "singolarePlurale.txt" << coppie(501) << QList<int>{501}
+                                           << QStringList{"limite di 500 record"}
+                                           << QStringList{"volgi al plurale", "volgi al singolare"} << uno;
+    QTest::newRow("record cut short") << "MaschileFemminile.txt" << QByteArray("re,regina\ngallo\n") << QList<int>{2}
+                                      << QStringList{"questa riga ha 1 parola, ma un record ne ha 2: una virgola di "
+                                                     "troppo o mancante?"}
                                       << QStringList{"volgi al femminile", "volgi al maschile",
-                                                     "falsi maschili-femminili"};
+                                                     "falsi maschili-femminili"}
+                                      << uno;
     // Ahead of the shipped records, so that no window finds too few of them.
     QFile alterati(QStringLiteral(LUMERI_TESTI "/alterati.txt"));
     QVERIFY(alterati.open(QIODevice::ReadOnly));
-    QTest::newRow("no altered form") << "alterati.txt" << QByteArray("naso,,,,\n" + alterati.readAll()) << 1
-                                     << "\"naso\" non ha nessuna forma alterata"
+    const QByteArray forniti = alterati.readAll();
+    QTest::newRow("no altered form") << "alterati.txt" << QByteArray("naso,,,,\n" + forniti) << QList<int>{1}
+                                     << QStringList{"\"naso\" non ha nessuna forma alterata"}
                                      << QStringList{"alterato di....", "primitivo derivato alterato",
-                                                    "falsi alterati"};
-    QTest::newRow("nothing to draw") << "concreti.txt" << QByteArray("\n  \n") << 0 << "nessuna parola"
-                                     << QStringList{"concreto astratto"};
+                                                    "falsi alterati"}
+                                     << uno;
+    // Form12 reads 200 records and finds the noun without a form; the
+    // others stop at their bound of 100, further down.
+    QByteArray cento = "naso,,,,\n" + forniti;
+    for (int i = int(cento.count('\n')); i <= 100; ++i)
+        cento += "nome" + QByteArray::number(i) + ",nomino,,,\n";
+    QTest::newRow("two faults, several exercises")
+        << "alterati.txt" << cento << QList<int>{1, 101}
+        << QStringList{"\"naso\" non ha nessuna forma alterata", "il file supera il limite di 100 record"}
+        << QStringList{"alterato di....", "primitivo derivato alterato", "falsi alterati"}
+        << "2 problemi: 5 esercizi su ";
+    QTest::newRow("nothing to draw") << "concreti.txt" << QByteArray("\n  \n") << QList<int>{0}
+                                     << QStringList{"nessuna parola"} << QStringList{"concreto astratto"} << uno;
 }
 
 void TestVerifica::guasti()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, contenuto);
-    QFETCH(int, riga);
-    QFETCH(QString, guasto);
+    QFETCH(QList<int>, righe);
+    QFETCH(QStringList, guasti);
     QFETCH(QStringList, esercizi);
+    QFETCH(QString, conclusione);
 
     // The faulty file in a folder of its own, the others from the shipped lists.
     QTemporaryDir utente, prova;
@@ -178,23 +295,26 @@ void TestVerifica::guasti()
 
     QStringList delFile;
     for (const QString& linea : uscita.righe) {
-        if (linea.startsWith(u'"' + file + u'"', Qt::CaseInsensitive))
+        if (linea.startsWith(u'"' + file + u'"'))
             delFile.append(linea);
     }
-    QVERIFY2(delFile.size() == 1, qPrintable(uscita.righe.join(u'\n')));   // one line for all its exercises
-    const QString linea = delFile.first();
-    QVERIFY2(linea.contains(QStringLiteral(" della cartella %1").arg(QDir::toNativeSeparators(prova.path()))),
-             qPrintable(linea));
-    if (riga > 0)
-        QVERIFY2(linea.contains(QStringLiteral(", riga %1:").arg(riga)), qPrintable(linea));
-    else
-        QVERIFY2(!linea.contains(QStringLiteral(", riga ")), qPrintable(linea));
-    QVERIFY2(linea.contains(guasto), qPrintable(linea));
+    // One line a fault for all its exercises, in the order of the lines.
+    QVERIFY2(delFile.size() == righe.size(), qPrintable(uscita.righe.join(u'\n')));
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        const QString& linea = delFile[i];
+        QVERIFY2(linea.contains(QStringLiteral(" della cartella %1").arg(QDir::toNativeSeparators(prova.path()))),
+                 qPrintable(linea));
+        if (righe[i] > 0)
+            QVERIFY2(linea.contains(QStringLiteral(", riga %1:").arg(righe[i])), qPrintable(linea));
+        else
+            QVERIFY2(!linea.contains(QStringLiteral(", riga ")), qPrintable(linea));
+        QVERIFY2(linea.contains(guasti[i]), qPrintable(linea));
+    }
     for (const QString& esercizio : esercizi)
-        QVERIFY2(linea.contains(u'"' + esercizio + u'"'), qPrintable(linea));
+        QVERIFY2(delFile.join(u'\n').contains(u'"' + esercizio + u'"'), qPrintable(delFile.join(u'\n')));
     // The other exercises are not named: only this file is faulty.
-    QCOMPARE(uscita.righe.size(), 3);
-    QVERIFY2(uscita.righe.last().startsWith(QStringLiteral("1 problema: ")), qPrintable(uscita.righe.last()));
+    QCOMPARE(uscita.righe.size(), righe.size() + 2);
+    QVERIFY2(uscita.righe.last().startsWith(conclusione), qPrintable(uscita.righe.last()));
 }
 
 void TestVerifica::fileMancante()
@@ -238,7 +358,8 @@ void TestVerifica::cartellaDellInsegnante()
     QVERIFY2(uscita.righe.value(0).startsWith(QStringLiteral("Elenchi letti dalla cartella %1, poi dalla cartella ")
                                                   .arg(QDir::toNativeSeparators(insegnante))),
              qPrintable(uscita.righe.value(0)));
-    QVERIFY2(uscita.righe.value(1).startsWith(QStringLiteral("\"alterati.txt\" della cartella %1, riga 2: ")
+    // The file as she spelled it.
+    QVERIFY2(uscita.righe.value(1).startsWith(QStringLiteral("\"Alterati.txt\" della cartella %1, riga 2: ")
                                                   .arg(QDir::toNativeSeparators(insegnante))),
              qPrintable(uscita.righe.value(1)));
 
@@ -255,8 +376,10 @@ void TestVerifica::rigaDiComando_data()
     QTest::addColumn<QString>("errore");   // in the standard error
 
     QTest::newRow("--help") << QStringList{"--help"} << 0 << "Uso: lumeri-verifica [--solo] [CARTELLA]" << "";
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << "insegnante" << "";
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << "lumeri-verifica --prepara [FILE...]" << "";
     QTest::newRow("unknown option") << QStringList{"--tutto"} << 1 << "" << "opzione sconosciuta --tutto";
+    QTest::newRow("unknown single-dash option") << QStringList{"/tmp", "-x"} << 1 << "" << "opzione sconosciuta -x";
+    QTest::newRow("--prepara with --solo") << QStringList{"--prepara", "--solo"} << 1 << "" << "non va con --solo";
     QTest::newRow("no such folder") << QStringList{"/non/esiste/affatto"} << 1 << "" << "non esiste";
     QTest::newRow("two folders") << QStringList{"/tmp", "/tmp"} << 1 << "" << "una cartella alla volta";
     QTest::newRow("--solo without a folder") << QStringList{"--solo"} << 1 << "" << "--solo vuole una CARTELLA";
@@ -278,6 +401,63 @@ void TestVerifica::rigaDiComando()
         QVERIFY2(esito.errori.contains(errore), qPrintable(esito.errori));
     if (codice != 0)
         QVERIFY2(esito.righe.isEmpty(), qPrintable(esito.righe.join(u'\n')));   // nothing checked
+}
+
+void TestVerifica::prepara_data()
+{
+    QTest::addColumn<QStringList>("nomi");      // after --prepara
+    QTest::addColumn<QString>("suo");           // a list of hers already there; empty: no folder yet
+    QTest::addColumn<int>("codice");
+    QTest::addColumn<QStringList>("copiati");   // empty with codice 1: nothing copied
+    QTest::addColumn<QString>("detto");         // in the standard output, or the error
+
+    QTest::newRow("all, into a new folder") << QStringList{} << "" << 0 << nomiElenchi() << "";
+    QTest::newRow("two named, hers kept") << QStringList{"alterati", "CONCRETI.TXT", "alterati.txt"} << "Concreti.txt"
+                                          << 0 << QStringList{"alterati.txt"}
+                                          << "\"Concreti.txt\" c'è già: lasciato com'era.";
+    QTest::newRow("an unknown name") << QStringList{"alterati.txt", "alterato.csv"} << "" << 1 << QStringList{}
+                                     << "\"alterato.csv\" non è il nome di un elenco di parole (forse "
+                                        "\"alterati.txt\"?)";
+}
+
+void TestVerifica::prepara()
+{
+    QFETCH(QStringList, nomi);
+    QFETCH(QString, suo);
+    QFETCH(int, codice);
+    QFETCH(QStringList, copiati);
+    QFETCH(QString, detto);
+
+    QTemporaryDir utente;
+    const QString cartella = QDir(utente.path()).filePath(QStringLiteral("lumeri/testi"));
+    if (!suo.isEmpty())
+        scrivi(cartella, suo, "lavagna\n");
+    const Uscita uscita = verifica(QStringList{QStringLiteral("--prepara")} + nomi, utente.path());
+    QCOMPARE(uscita.codice, codice);
+    const QString tutto = uscita.righe.join(u'\n') + uscita.errori;
+    QVERIFY2(tutto.contains(detto), qPrintable(tutto));
+
+    QStringList presenti = QDir(cartella).entryList(QDir::Files, QDir::Name);
+    if (!suo.isEmpty()) {
+        QVERIFY(presenti.removeOne(suo));
+        QFile sua(QDir(cartella).filePath(suo));
+        QVERIFY(sua.open(QIODevice::ReadOnly));
+        QCOMPARE(sua.readAll(), QByteArray("lavagna\n"));   // never overwritten
+    }
+    QStringList attesi = copiati;
+    attesi.sort();
+    presenti.sort();
+    QCOMPARE(presenti, attesi);
+    if (codice != 0)
+        return;
+    QCOMPARE(uscita.righe.value(0), QStringLiteral("La cartella dei tuoi elenchi è %1").arg(QDir::toNativeSeparators(cartella)));
+    for (const QString& nome : copiati) {
+        QVERIFY2(uscita.righe.contains(QStringLiteral("Copiato \"%1\".").arg(nome)), qPrintable(tutto));
+        QFile copia(QDir(cartella).filePath(nome)), fornito(QDir(QStringLiteral(LUMERI_TESTI)).filePath(nome));
+        QVERIFY(copia.open(QIODevice::ReadOnly) && fornito.open(QIODevice::ReadOnly));
+        QCOMPARE(copia.readAll(), fornito.readAll());
+        QVERIFY(copia.permissions() & QFileDevice::WriteOwner);
+    }
 }
 
 QTEST_MAIN(TestVerifica)

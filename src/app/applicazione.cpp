@@ -12,7 +12,14 @@
 
 Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
                            const QString& cartellaProgramma, const QString& cartellaInsegnante)
-    : lettore(QDir(cartellaProgramma).filePath(QStringLiteral("testi")), cartellaInsegnante)
+    : Applicazione(stato, casuale, suoni,
+                   QStringList{cartellaInsegnante, QDir(cartellaProgramma).filePath(QStringLiteral("testi"))})
+{
+}
+
+Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+                           const QStringList& cartelleElenchi)
+    : lettore(cartelleElenchi)
     , contesto_{stato, casuale, suoni, lettore}
 {
 }

@@ -17,6 +17,9 @@ public:
     // lists of `cartellaInsegnante`, when it exists, are read first.
     Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
                  const QString& cartellaProgramma, const QString& cartellaInsegnante = {});
+    // The word lists of `cartelleElenchi`, each file from the first folder that holds it.
+    Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+                 const QStringList& cartelleElenchi);
     ~Applicazione() override;
 
     Applicazione(const Applicazione&) = delete;

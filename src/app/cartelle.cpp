@@ -33,7 +33,18 @@ QString CartelleProgramma::suoni() const
     return QDir(dati).filePath(QStringLiteral("suoni"));
 }
 
-CartelleProgramma CartelleProgramma::trova(const QString& cartellaProgramma, const QString& datiUtente)
+QStringList CartelleProgramma::elenchi() const
+{
+    QStringList cartelle;
+    if (!insegnante.isEmpty())
+        cartelle.append(insegnante);
+    cartelle.append(sistema);
+    cartelle.append(testi());
+    return cartelle;
+}
+
+CartelleProgramma CartelleProgramma::trova(const QString& cartellaProgramma, const QString& datiUtente,
+                                           const QStringList& datiSistema)
 {
     CartelleProgramma cartelle;
     const QDir programma(cartellaProgramma);
@@ -49,11 +60,16 @@ CartelleProgramma CartelleProgramma::trova(const QString& cartellaProgramma, con
     }
     if (!datiUtente.isEmpty())
         cartelle.insegnante = QDir(datiUtente).filePath(Testi);
+    for (const QString& dati : datiSistema)
+        cartelle.sistema.append(QDir(dati).filePath(Testi));
     return cartelle;
 }
 
 CartelleProgramma CartelleProgramma::delProgramma()
 {
-    return trova(QCoreApplication::applicationDirPath(),
-                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The user's folder comes first among the standard ones; the system's follow it.
+    const QString utente = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QStringList sistema = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    sistema.removeAll(utente);
+    return trova(QCoreApplication::applicationDirPath(), utente, sistema);
 }

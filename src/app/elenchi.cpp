@@ -26,18 +26,36 @@ QString ErroreElenco::messaggio() const
 }
 
 LettoreElenchi::LettoreElenchi(QString testi, QString insegnante)
-    : cartellaTesti(std::move(testi))
-    , cartellaInsegnante(std::move(insegnante))
+    : cartelleInOrdine{std::move(insegnante), std::move(testi)}
+{
+}
+
+LettoreElenchi::LettoreElenchi(QStringList cartelle)
+    : cartelleInOrdine(std::move(cartelle))
 {
 }
 
 QStringList LettoreElenchi::cartelle() const
 {
     QStringList lette;
-    if (!cartellaInsegnante.isEmpty() && QFileInfo(cartellaInsegnante).isDir()
-        && QFileInfo(cartellaInsegnante).canonicalFilePath() != QFileInfo(cartellaTesti).canonicalFilePath())
-        lette.append(cartellaInsegnante);
-    lette.append(cartellaTesti);
+    for (qsizetype i = 0; i + 1 < cartelleInOrdine.size(); ++i) {
+        if (!cartelleInOrdine[i].isEmpty() && QFileInfo(cartelleInOrdine[i]).isDir())
+            lette.append(cartelleInOrdine[i]);
+    }
+    if (!cartelleInOrdine.isEmpty())
+        lette.append(cartelleInOrdine.last());
+    if (lette.size() < 2)
+        return lette;   // as most teachers have it: no folder but the shipped one
+    // A folder reached twice (a system folder that is the shipped one) is read where it comes last.
+    QStringList canoniche;
+    for (const QString& cartella : std::as_const(lette))
+        canoniche.append(QFileInfo(cartella).canonicalFilePath());
+    for (qsizetype i = lette.size() - 2; i >= 0; --i) {
+        if (!canoniche[i].isEmpty() && canoniche.indexOf(canoniche[i], i + 1) > i) {
+            lette.removeAt(i);
+            canoniche.removeAt(i);
+        }
+    }
     return lette;
 }
 
@@ -76,6 +94,11 @@ QFileInfo cercaFile(const QStringList& cartelle, const QString& nome)
 }
 
 } // namespace
+
+QString LettoreElenchi::percorsoIn(const QString& cartella, const QString& nome)
+{
+    return fileNellaCartella(cartella, nome).filePath();
+}
 
 QString LettoreElenchi::trovaFile(const QString& nome) const
 {
@@ -124,64 +147,124 @@ bool fineRiga(char16_t c)
     return c == u'\r' || c == u'\n';
 }
 
+// What a spreadsheet puts between two cells: a comma, or a semicolon where
+// the comma is the decimal mark, as in Italy.
+bool separatore(char16_t c)
+{
+    return c == u',' || c == u';';
+}
+
 // A C0 control other than tab and the line ends a quoted field may hold, or DEL.
 bool controllo(char16_t c)
 {
     return (c < 0x20 && c != u'\t' && !fineRiga(c)) || c == 0x7F;
 }
 
+// The quotes a field may open with. A word processor turns "casa" into
+// “casa”, and some into ”casa” or „casa“: a field opened by any of the three
+// runs to the next “ or ”. One opened by « runs to the next ».
+enum class Virgolette { Nessuna, Dritte, Curve, Caporali };
+
+Virgolette apertura(char16_t c)
+{
+    if (c > u'"' && c < u'\u00AB')
+        return Virgolette::Nessuna;   // the letters of most words
+    switch (c) {
+    case u'"':
+        return Virgolette::Dritte;
+    case u'\u201C':
+    case u'\u201D':
+    case u'\u201E':
+        return Virgolette::Curve;
+    case u'\u00AB':
+        return Virgolette::Caporali;
+    default:
+        return Virgolette::Nessuna;
+    }
+}
+
+bool chiude(Virgolette aperte, char16_t c)
+{
+    switch (aperte) {
+    case Virgolette::Dritte:
+        return c == u'"';
+    case Virgolette::Curve:
+        return c == u'\u201C' || c == u'\u201D';
+    case Virgolette::Caporali:
+        return c == u'\u00BB';
+    case Virgolette::Nessuna:
+        break;
+    }
+    return false;
+}
+
 // The first place from `i` on, or `n`, of a character that may end a field
 // or not belong in one: any up to the comma (the blank, the line ends, the
-// controls, the quote) or DEL. The letters of a word are passed eight at a
-// time where the processor can.
+// controls, the quote), the semicolon or DEL. The letters of a word are
+// passed eight at a time where the processor can.
 qsizetype finoAlSegno(const char16_t* s, qsizetype i, qsizetype n)
 {
 #if defined(__SSE2__)
     const __m128i virgola = _mm_set1_epi16(u',');
+    const __m128i puntoEVirgola = _mm_set1_epi16(u';');
     const __m128i canc = _mm_set1_epi16(0x7F);
     for (; i + 8 <= n; i += 8) {
         const __m128i otto = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         // Up to the comma: what is left once the comma is taken off, never below zero, is zero.
-        const __m128i segni = _mm_or_si128(_mm_cmpeq_epi16(_mm_subs_epu16(otto, virgola), _mm_setzero_si128()),
-                                           _mm_cmpeq_epi16(otto, canc));
+        const __m128i segni = _mm_or_si128(
+            _mm_cmpeq_epi16(_mm_subs_epu16(otto, virgola), _mm_setzero_si128()),
+            _mm_or_si128(_mm_cmpeq_epi16(otto, puntoEVirgola), _mm_cmpeq_epi16(otto, canc)));
         const unsigned maschera = unsigned(_mm_movemask_epi8(segni));   // two bits a character
         if (maschera != 0)
             return i + std::countr_zero(maschera) / 2;
     }
 #endif
-    while (i < n && s[i] > u',' && s[i] != 0x7F)
+    while (i < n && s[i] > u',' && s[i] != u';' && s[i] != 0x7F)
         ++i;
     return i;
 }
 
-// Where a field stands in a text, and the line it begins on.
+// Where a field stands in a text, the line it begins on, and whether it is
+// the first of its line.
 struct Pezzo {
-    Pezzo(qsizetype inizio, qsizetype lunghezza, int riga)
+    Pezzo(qsizetype inizio, qsizetype lunghezza, int riga, bool primo)
         : inizio(inizio)
         , lunghezza(lunghezza)
         , riga(riga)
+        , primo(primo)
     {
     }
 
     qsizetype inizio;
     qsizetype lunghezza;
     int riga;
+    bool primo;
+};
+
+// A line that does not hold whole records: where it begins, its fields, how many are empty.
+struct RigaStorta {
+    int riga = 0;   // 0: none
+    qsizetype campi = 0;
+    qsizetype vuoti = 0;
 };
 
 // Splits a decoded text into fields, keeping for each the line it begins on,
-// in one pass that also finds the first field that cannot be a word.
+// in one pass that also finds the first field that cannot be a word and,
+// for records of the shape `forma`, the first line that does not hold whole
+// records and the first field left empty that must hold a word.
 class Divisore {
 public:
-    Divisore(QStringView testo, std::vector<Pezzo>& pezzi)
+    Divisore(QStringView testo, std::vector<Pezzo>& pezzi, FormaRecord forma)
         : pezzi(pezzi)
         , s(testo.utf16())
         , n(testo.size())
+        , forma(forma)
     {
         pezzi.reserve(std::size_t(n / 8 + 8));   // words of a few letters
     }
 
-    // False when a double quote is never closed; `rigaAperta` then tells
-    // where it opened. Past a field that is not a word no more are kept.
+    // False when a quote is never closed; `rigaAperta` then tells where it
+    // opened. Past a field that is not a word no more are kept.
     bool dividi()
     {
         while (pos < n) {
@@ -198,6 +281,11 @@ public:
     int rigaAperta = 0;
     int rigaGuasta = 0;     // the line of the first field that is not a word, 0 when none
     bool troppoLunga = false;   // ... and whether it is too long, rather than holding a control
+    bool piuCampiInUnaRiga = false;
+    qsizetype vuoti = 0;    // empty fields kept
+    RigaStorta storta;      // the first line whose fields are not a whole number of records
+    int rigaSenzaParola = 0;      // the line of the first empty field that must hold a word, 0 when none
+    int campoVuoto = 0;     // ... and its place in its record, 1-based
 
 private:
     // Only blanks up to the end of the line (or of the text): the line gives no field.
@@ -225,15 +313,18 @@ private:
     // The fields from `pos` to the end of the line where the last one ends.
     bool dividiRiga()
     {
-        for (;;) {
+        const qsizetype prima = qsizetype(pezzi.size());
+        const qsizetype vuotiPrima = vuoti;
+        for (bool primo = true;; primo = false) {
             while (pos < n && vuoto(s[pos]))
                 ++pos;
             const int inizio = riga;
             bool conControllo = false;
-            if (pos < n && s[pos] == u'"') {
-                // Runs to the next double quote, line ends included; CR LF counts once.
-                const qsizetype da = pos + 1;
-                for (pos = da; pos < n && s[pos] != u'"'; ++pos) {
+            const Virgolette aperte = pos < n ? apertura(s[pos]) : Virgolette::Nessuna;
+            qsizetype da = pos, a = pos;   // the field: [da, a)
+            if (aperte != Virgolette::Nessuna) {
+                // Runs to the closing quote, line ends included; CR LF counts once.
+                for (da = pos = pos + 1; pos < n && !chiude(aperte, s[pos]); ++pos) {
                     const char16_t c = s[pos];
                     if (c >= 0x20 && c != 0x7F)
                         continue;
@@ -245,50 +336,76 @@ private:
                     rigaAperta = inizio;
                     return false;
                 }
-                segna(da, pos - da, inizio, conControllo);
-                ++pos;
-                // Anything after the closing quote, up to the next comma, is ignored.
-                while (pos < n && s[pos] != u',' && !fineRiga(s[pos]))
+                a = pos++;
+                // Anything after the closing quote, up to the next separator, is ignored.
+                while (pos < n && !separatore(s[pos]) && !fineRiga(s[pos]))
                     ++pos;
             } else {
-                const qsizetype da = pos;
                 for (; (pos = finoAlSegno(s, pos, n)) < n; ++pos) {
                     const char16_t c = s[pos];
-                    if (c == u',' || fineRiga(c))
+                    if (separatore(c) || fineRiga(c))
                         break;
                     conControllo = conControllo || controllo(c);
                 }
-                qsizetype a = pos;
-                while (a > da && vuoto(s[a - 1]))
+                for (a = pos; a > da && vuoto(s[a - 1]);)
                     --a;
-                segna(da, a - da, inizio, conControllo);
             }
-            if (pos < n && s[pos] == u',') {
-                ++pos;   // a comma at the end of a line leaves one empty field
+            segna(da, a - da, inizio, conControllo, primo);
+            if (pos < n && separatore(s[pos])) {
+                ++pos;   // a separator at the end of a line leaves one empty field
+                piuCampiInUnaRiga = true;
                 continue;
             }
+            // The lines before held whole records: this one does when it ends a record.
+            if (posto != 0 && storta.riga == 0)
+                storta = RigaStorta{pezzi[std::size_t(prima)].riga, qsizetype(pezzi.size()) - prima, vuoti - vuotiPrima};
             saltaFineRiga();
             return true;
         }
     }
 
     // The field of `quanti` characters at `da`.
-    void segna(qsizetype da, qsizetype quanti, int inizio, bool conControllo)
+    void segna(qsizetype da, qsizetype quanti, int inizio, bool conControllo, bool primo)
     {
-        if (rigaGuasta == 0 && (quanti > LettoreElenchi::MassimoCaratteri || conControllo)) {
-            rigaGuasta = inizio;
-            troppoLunga = quanti > LettoreElenchi::MassimoCaratteri;
+        if (quanti > LettoreElenchi::MassimoCaratteri || conControllo || rigaGuasta != 0) [[unlikely]] {
+            if (rigaGuasta == 0) {
+                rigaGuasta = inizio;
+                troppoLunga = quanti > LettoreElenchi::MassimoCaratteri;
+            }
+            return;   // past a faulty field the load fails: a word more is of no use
         }
-        if (rigaGuasta == 0)   // past a faulty field the load fails: a word more is of no use
-            pezzi.emplace_back(da, quanti, inizio);
+        pezzi.emplace_back(da, quanti, inizio, primo);
+        // Its place in its record, as long as the lines before hold whole records.
+        ++posto;
+        if (quanti == 0) [[unlikely]]
+            segnaVuoto(inizio);
+        if (posto == forma.campi)
+            posto = 0;
+    }
+
+    void segnaVuoto(int inizio)
+    {
+        ++vuoti;
+        if (rigaSenzaParola == 0 && !forma.puoEssereVuoto(posto)) {
+            rigaSenzaParola = inizio;
+            campoVuoto = posto;
+        }
     }
 
     std::vector<Pezzo>& pezzi;
     const char16_t* const s;
     const qsizetype n;
+    const FormaRecord forma;
     qsizetype pos = 0;
     int riga = 1;
+    int posto = 0;   // fields of the record being read
 };
+
+QString ordinale(int campo)
+{
+    static const char* const nomi[] = {"prima", "seconda", "terza", "quarta", "quinta"};
+    return campo >= 1 && campo <= 5 ? QString::fromLatin1(nomi[campo - 1]) : QStringLiteral("%1ª").arg(campo);
+}
 
 // The fields of a decoded text, cut from it without copying. Every word
 // shares the text's one heap block, as the tail of a string does once
@@ -297,8 +414,8 @@ private:
 // reading a list costs. The sharing is QString's own: a word is copied before
 // it changes while the block has other owners, and the block goes with the
 // last word that holds it. A string ends with a zero after its last
-// character, so the character after each word in the block (the comma, line
-// end, quote or blank that ends it, never part of another word) is made one.
+// character, so the character after each word in the block (the separator,
+// line end, quote or blank that ends it, never part of another word) is made one.
 class Taglio {
 public:
     explicit Taglio(QString decodificato)
@@ -307,28 +424,34 @@ public:
         testo.detach();   // a block of its own, which no one else reads
     }
 
-    // The fault of the text of `nome`, read from `cartella`, when it has
-    // one; the fields are cut only when it has none.
-    std::optional<ErroreElenco> dividi(const QString& nome, const QString& cartella = {})
+    // The fault of the text of the file `fonte`, when it has one; the fields
+    // are cut only when it has none. The records of `forma` are checked by righeIntere().
+    std::optional<ErroreElenco> dividi(const Fonte& fonte, FormaRecord forma = {1, 1u})
     {
-        Divisore divisore(testo, pezzi);
-        if (!divisore.dividi()) {
-            return ErroreElenco{nome, divisore.rigaAperta,
-                                QStringLiteral("le virgolette aperte su questa riga non si chiudono più."), cartella};
-        }
+        forma.campi = std::max(forma.campi, 1);
+        Divisore divisore(testo, pezzi, forma);
+        if (!divisore.dividi())
+            return fonte.errore(divisore.rigaAperta,
+                                QStringLiteral("le virgolette aperte su questa riga non si chiudono più."));
         if (divisore.rigaGuasta != 0 && divisore.troppoLunga) {
-            return ErroreElenco{nome, divisore.rigaGuasta,
+            return fonte.errore(divisore.rigaGuasta,
                                 QStringLiteral("una parola è lunga più di %1 caratteri: forse non è un file di "
                                                "testo.")
-                                    .arg(LettoreElenchi::MassimoCaratteri),
-                                cartella};
+                                    .arg(LettoreElenchi::MassimoCaratteri));
         }
         if (divisore.rigaGuasta != 0) {
-            return ErroreElenco{nome, divisore.rigaGuasta,
+            return fonte.errore(divisore.rigaGuasta,
                                 QStringLiteral("contiene caratteri che non sono lettere: forse non è un file di "
-                                               "testo."),
-                                cartella};
+                                               "testo."));
         }
+        vuoti_ = divisore.vuoti;
+        // Where a line holds more than one field, every line must hold whole
+        // records: a spreadsheet's empty column, or a comma too many or
+        // missing, would otherwise shift every record after it.
+        if (forma.campi >= 2 && divisore.piuCampiInUnaRiga)
+            storta = divisore.storta;
+        rigaSenzaParola = divisore.rigaSenzaParola;
+        campoVuoto = divisore.campoVuoto;
         char16_t* const s = testo.data_ptr().data();
         for (const Pezzo& pezzo : pezzi) {
             if (pezzo.inizio + pezzo.lunghezza < testo.size())
@@ -337,8 +460,35 @@ public:
         return std::nullopt;
     }
 
+    // The first line, in order, that does not hold whole records, or that
+    // leaves empty a field that must hold a word.
+    std::optional<ErroreElenco> righeIntere(const Fonte& fonte, int perRecord) const
+    {
+        if (storta.riga != 0 && (rigaSenzaParola == 0 || storta.riga <= rigaSenzaParola)) {
+            QString conta = storta.campi == 1 ? QStringLiteral("1 parola")
+                                              : QStringLiteral("%1 parole").arg(storta.campi);
+            if (storta.vuoti > 0) {
+                conta += storta.vuoti == 1 ? QStringLiteral(" (1 vuota)")
+                                           : QStringLiteral(" (%1 vuote)").arg(storta.vuoti);
+            }
+            return fonte.errore(storta.riga,
+                                QStringLiteral("questa riga ha %1, ma un record ne ha %2: una virgola di troppo o "
+                                               "mancante?")
+                                    .arg(conta)
+                                    .arg(perRecord));
+        }
+        if (rigaSenzaParola != 0) {
+            return fonte.errore(rigaSenzaParola, QStringLiteral("la %1 parola del record è vuota: qui ci vuole una parola.")
+                                               .arg(ordinale(campoVuoto)));
+        }
+        return std::nullopt;
+    }
+
     qsizetype quanti() const { return qsizetype(pezzi.size()); }
+    qsizetype vuoti() const { return vuoti_; }
     int riga(qsizetype i) const { return pezzi[std::size_t(i)].riga; }
+    bool primo(qsizetype i) const { return pezzi[std::size_t(i)].primo; }
+    bool vuota(qsizetype i) const { return pezzi[std::size_t(i)].lunghezza == 0; }
 
     // Field i (0-based), sharing the block.
     QString parola(qsizetype i)
@@ -355,6 +505,10 @@ public:
 private:
     QString testo;
     std::vector<Pezzo> pezzi;
+    qsizetype vuoti_ = 0;
+    RigaStorta storta;
+    int rigaSenzaParola = 0;
+    int campoVuoto = 0;
 };
 
 // Every field of a text that has been split, with its line.
@@ -365,8 +519,47 @@ QList<Campo> campiDi(Taglio& taglio)
     for (qsizetype i = 0; i < taglio.quanti(); ++i, ++campo) {
         campo->testo = taglio.parola(i);
         campo->riga = taglio.riga(i);
+        campo->primo = taglio.primo(i);
     }
     return campi;
+}
+
+// The fields of `taglio`, split for records of `perRecord` fields, grouped
+// into such records, at most `limite`. Nothing is written on a fault.
+std::optional<ErroreElenco> raggruppaCampi(Taglio& taglio, int perRecord, int limite, const Fonte& fonte,
+                                           Tabella& tabella, QList<int>* righe)
+{
+    perRecord = std::max(perRecord, 1);
+    if (auto errore = taglio.righeIntere(fonte, perRecord))
+        return errore;
+    const qsizetype quanti = taglio.quanti();
+    const qsizetype record = (quanti + perRecord - 1) / perRecord;
+    if (record > std::max(limite, 0)) {
+        return fonte.errore(taglio.riga(qsizetype(std::max(limite, 0)) * perRecord),
+                            QStringLiteral("il file supera il limite di %1 record.").arg(limite));
+    }
+    if (const qsizetype presenti = quanti % perRecord; presenti != 0) {
+        return fonte.errore(taglio.riga(quanti - presenti),
+                            QStringLiteral("l'ultimo record è incompleto: ha %1 %2 invece di %3.")
+                                .arg(presenti)
+                                .arg(presenti == 1 ? QStringLiteral("campo") : QStringLiteral("campi"))
+                                .arg(perRecord));
+    }
+    Tabella letta(record);
+    QList<int> inizi(righe ? record : 0);
+    QStringList* recordLetto = letta.data();
+    for (qsizetype r = 0; r < record; ++r, ++recordLetto) {
+        *recordLetto = QStringList(perRecord);   // the size it needs, no room to grow
+        QString* const posto = recordLetto->data();
+        for (int c = 0; c < perRecord; ++c)
+            posto[c] = taglio.parola(r * perRecord + c);
+        if (righe)
+            inizi[r] = taglio.riga(r * perRecord);
+    }
+    tabella = std::move(letta);
+    if (righe)
+        *righe = std::move(inizi);
+    return std::nullopt;
 }
 
 } // namespace
@@ -374,10 +567,20 @@ QList<Campo> campiDi(Taglio& taglio)
 std::optional<ErroreElenco> LettoreElenchi::dividiCampi(QString testo, const QString& nome, QList<Campo>& campi)
 {
     Taglio taglio(std::move(testo));
-    if (auto errore = taglio.dividi(nome))
+    if (auto errore = taglio.dividi(Fonte{nome, {}}))
         return errore;
     campi = campiDi(taglio);
     return std::nullopt;
+}
+
+std::optional<ErroreElenco> LettoreElenchi::dividiRecord(QString testo, const QString& nome, FormaRecord forma,
+                                                         int limite, Tabella& tabella, QList<int>* righe)
+{
+    const Fonte fonte{nome, {}};
+    Taglio taglio(std::move(testo));
+    if (auto errore = taglio.dividi(fonte, forma))
+        return errore;
+    return raggruppaCampi(taglio, forma.campi, limite, fonte, tabella, righe);
 }
 
 namespace {
@@ -409,39 +612,37 @@ std::optional<QByteArray> leggiFino(QFile& file, qint64 dichiarati, qint64 massi
 
 } // namespace
 
-std::optional<ErroreElenco> LettoreElenchi::leggiTesto(const QString& nome, QString& testo, QString& cartella) const
+std::optional<ErroreElenco> LettoreElenchi::leggiTesto(const QString& nome, QString& testo, Fonte& fonte) const
 {
     const QStringList lette = cartelle();
     const QFileInfo info = cercaFile(lette, nome);
     const QString percorso = info.filePath();
+    fonte = Fonte{nome, {}};
     if (percorso.isEmpty()) {
         QStringList dove;
         for (const QString& letta : lette)
             dove.append(QDir::toNativeSeparators(letta));
-        return ErroreElenco{nome, 0,
-                            QStringLiteral("il file non si trova nella cartella %1.")
-                                .arg(dove.join(QStringLiteral(" né nella cartella ")))};
+        return fonte.errore(0, QStringLiteral("il file non si trova nella cartella %1.")
+                                   .arg(dove.join(QStringLiteral(" né nella cartella "))));
     }
-    cartella = info.path();
+    fonte = Fonte{info.fileName(), info.path()};
     // Only a regular file, also behind a link: opening a named pipe or a
     // device could wait for ever, or read without end.
     if (!info.isFile())
-        return ErroreElenco{nome, 0, QStringLiteral("non è un file di testo."), cartella};
+        return fonte.errore(0, QStringLiteral("non è un file di testo."));
     const auto troppoGrande = [&] {
-        return ErroreElenco{nome, 0,
-                            QStringLiteral("il file è troppo grande per un elenco di parole (più di %1 KB): forse "
-                                           "non è un file di testo.")
-                                .arg(MassimoByte / 1024),
-                            cartella};
+        return fonte.errore(0, QStringLiteral("il file è troppo grande per un elenco di parole (più di %1 KB): "
+                                              "forse non è un file di testo.")
+                                   .arg(MassimoByte / 1024));
     };
     if (info.size() > MassimoByte)
         return troppoGrande();
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può aprire."), cartella};
+        return fonte.errore(0, QStringLiteral("il file non si può aprire."));
     const auto dati = leggiFino(file, info.size(), MassimoByte + 1);
     if (!dati)
-        return ErroreElenco{nome, 0, QStringLiteral("il file non si può leggere fino in fondo."), cartella};
+        return fonte.errore(0, QStringLiteral("il file non si può leggere fino in fondo."));
     if (dati->size() > MassimoByte)
         return troppoGrande();
     file.close();
@@ -451,106 +652,69 @@ std::optional<ErroreElenco> LettoreElenchi::leggiTesto(const QString& nome, QStr
 
 std::optional<ErroreElenco> LettoreElenchi::leggiCampi(const QString& nome, QList<Campo>& campi) const
 {
-    QString testo, cartella;
-    if (auto errore = leggiTesto(nome, testo, cartella))
+    QString testo;
+    Fonte fonte;
+    if (auto errore = leggiTesto(nome, testo, fonte))
         return errore;
     Taglio taglio(std::move(testo));
-    if (auto errore = taglio.dividi(nome, cartella))
+    if (auto errore = taglio.dividi(fonte))
         return errore;
     campi = campiDi(taglio);
     return std::nullopt;
 }
 
-std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi, QStringList& elenco,
-                                                         int limite) const
+std::optional<ErroreElenco> LettoreElenchi::caricaElenco(const QStringList& nomi, QStringList& elenco, int limite,
+                                                         QList<Fonte>* fonti) const
 {
     QStringList voci;
+    QList<Fonte> lette;
     for (const QString& nome : nomi) {
-        QString testo, cartella;
-        if (auto errore = leggiTesto(nome, testo, cartella))
+        QString testo;
+        Fonte fonte;
+        if (auto errore = leggiTesto(nome, testo, fonte))
             return errore;
         Taglio taglio(std::move(testo));
-        if (auto errore = taglio.dividi(nome, cartella))
+        if (auto errore = taglio.dividi(fonte))
             return errore;
+        // An empty field (a trailing comma, an empty cell) is no word: it is passed over.
+        const qsizetype parole = taglio.quanti() - taglio.vuoti();
         const qsizetype gia = voci.size();
-        if (taglio.quanti() > 0 && gia + taglio.quanti() > limite) {
-            return ErroreElenco{nome, taglio.riga(std::max<qsizetype>(limite - gia, 0)),
-                                QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite), cartella};
+        if (parole > 0 && gia + parole > limite) {
+            qsizetype prima = 0;   // the first word over the bound
+            for (qsizetype entro = std::max<qsizetype>(limite - gia, 0); taglio.vuota(prima) || entro-- > 0;)
+                ++prima;
+            return fonte.errore(taglio.riga(prima),
+                                QStringLiteral("l'elenco supera il limite di %1 parole.").arg(limite));
         }
-        voci.resize(gia + taglio.quanti());
-        QString* const posto = voci.data() + gia;
-        for (qsizetype i = 0; i < taglio.quanti(); ++i)
-            posto[i] = taglio.parola(i);
+        voci.resize(gia + parole);
+        QString* posto = voci.data() + gia;
+        for (qsizetype i = 0; i < taglio.quanti(); ++i) {
+            if (!taglio.vuota(i))
+                *posto++ = taglio.parola(i);
+        }
+        lette.append(fonte);
     }
     elenco = std::move(voci);
+    if (fonti)
+        *fonti = std::move(lette);
     return std::nullopt;
 }
 
-namespace {
-
-// `quanti` fields grouped into records of `perRecord`, at most `limite`:
-// `campo(i)` gives field i (0-based) and `riga(i)` its line. Nothing is
-// written on a fault.
-template<class DaiCampo, class DaiRiga>
-std::optional<ErroreElenco> raggruppaCampi(qsizetype quanti, int perRecord, int limite, const QString& nome,
-                                           DaiCampo campo, DaiRiga riga, Tabella& tabella, QList<int>* righe)
+std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, FormaRecord forma, int limite,
+                                                         Tabella& tabella, QList<int>* righe, Fonte* fonte) const
 {
-    perRecord = std::max(perRecord, 1);
-    const qsizetype record = (quanti + perRecord - 1) / perRecord;
-    if (record > std::max(limite, 0)) {
-        return ErroreElenco{nome, riga(qsizetype(std::max(limite, 0)) * perRecord),
-                            QStringLiteral("il file supera il limite di %1 record.").arg(limite)};
-    }
-    if (const qsizetype presenti = quanti % perRecord; presenti != 0) {
-        return ErroreElenco{nome, riga(quanti - presenti),
-                            QStringLiteral("l'ultimo record è incompleto: ha %1 %2 invece di %3.")
-                                .arg(presenti)
-                                .arg(presenti == 1 ? QStringLiteral("campo") : QStringLiteral("campi"))
-                                .arg(perRecord)};
-    }
-    Tabella letta(record);
-    QList<int> inizi(righe ? record : 0);
-    QStringList* recordLetto = letta.data();
-    for (qsizetype r = 0; r < record; ++r, ++recordLetto) {
-        *recordLetto = QStringList(perRecord);   // the size it needs, no room to grow
-        QString* const posto = recordLetto->data();
-        for (int c = 0; c < perRecord; ++c)
-            posto[c] = campo(r * perRecord + c);
-        if (righe)
-            inizi[r] = riga(r * perRecord);
-    }
-    tabella = std::move(letta);
-    if (righe)
-        *righe = std::move(inizi);
-    return std::nullopt;
-}
-
-} // namespace
-
-std::optional<ErroreElenco> LettoreElenchi::caricaRecord(const QString& nome, int campiPerRecord,
-                                                         int limite, Tabella& tabella,
-                                                         QList<int>* righe) const
-{
-    QString testo, cartella;
-    if (auto errore = leggiTesto(nome, testo, cartella))
+    QString testo;
+    Fonte trovata;
+    if (auto errore = leggiTesto(nome, testo, trovata))
         return errore;
     Taglio taglio(std::move(testo));
-    if (auto errore = taglio.dividi(nome, cartella))
+    if (auto errore = taglio.dividi(trovata, forma))
         return errore;
-    auto errore = raggruppaCampi(
-        taglio.quanti(), campiPerRecord, limite, nome, [&](qsizetype i) { return taglio.parola(i); },
-        [&](qsizetype i) { return taglio.riga(i); }, tabella, righe);
-    if (errore)
-        errore->cartella = cartella;
-    return errore;
-}
-
-std::optional<ErroreElenco> LettoreElenchi::raggruppa(QList<Campo> campi, int campiPerRecord, int limite,
-                                                      const QString& nome, Tabella& tabella, QList<int>* righe)
-{
-    return raggruppaCampi(
-        campi.size(), campiPerRecord, limite, nome, [&](qsizetype i) { return std::move(campi[i].testo); },
-        [&](qsizetype i) { return campi[i].riga; }, tabella, righe);
+    if (auto errore = raggruppaCampi(taglio, forma.campi, limite, trovata, tabella, righe))
+        return errore;
+    if (fonte)
+        *fonte = std::move(trovata);
+    return std::nullopt;
 }
 
 QStringList colonna(const Tabella& tabella, int campo)

@@ -13,7 +13,7 @@ struct ErroreElenco {
     {
     }
 
-    QString file;       // the file name as the window asks for it
+    QString file;       // the file's name as spelled on disk; as asked for when no folder holds it
     int riga = 0;       // line of the fault, 0 when the fault is not on one line
     QString guasto;     // what is wrong, one Italian sentence
     QString cartella;   // the folder the file was read from; empty when none holds it
@@ -21,10 +21,22 @@ struct ErroreElenco {
     QString messaggio() const;
 };
 
-// One field of a word-list file and the line it stands on.
+// Where a list was read: the folder, and the file's name as it is spelled
+// there. For a file no folder holds, the name asked for and no folder.
+struct Fonte {
+    QString file;
+    QString cartella;
+
+    // A fault of this file at `riga` (0: not on one line).
+    ErroreElenco errore(int riga, QString guasto) const { return {file, riga, std::move(guasto), cartella}; }
+};
+
+// One field of a word-list file, the line it stands on, and whether it is
+// the first field of its line (a line end inside quotes does not end a line).
 struct Campo {
     QString testo;
     int riga = 0;
+    bool primo = false;
 };
 Q_DECLARE_TYPEINFO(Campo, Q_RELOCATABLE_TYPE);
 
@@ -35,71 +47,101 @@ using Tabella = QList<QStringList>;
 // Field `campo` (1-based) of every record, in order.
 QStringList colonna(const Tabella& tabella, int campo);
 
-// Reads the word lists of the folder "testi", and of the teacher's own
-// folder before it: a file there replaces the shipped one of the same name.
+// The shape of the records of a file as a window reads them: how many fields
+// a record has, and which of them may be empty (bit c - 1 for field c). Every
+// other field holds a word that the window shows or expects.
+struct FormaRecord {
+    FormaRecord(int campi, unsigned vuotiAmmessi = 0)   // a record of `campi` words, none empty
+        : campi(campi)
+        , vuotiAmmessi(vuotiAmmessi)
+    {
+    }
+
+    int campi;
+    unsigned vuotiAmmessi;
+
+    // Field `campo` (1-based) may be empty.
+    bool puoEssereVuoto(int campo) const { return campo >= 1 && campo <= 32 && (vuotiAmmessi >> (campo - 1)) & 1u; }
+};
+
+// Reads the word lists from an ordered list of folders: the teacher's own,
+// those of the computer room, the shipped one last. A file is read from the
+// first folder that holds it, file by file.
 //
-// A file is a sequence of fields separated by commas and line ends (CR LF, LF
-// or CR). Blanks before a field are skipped and blanks after an unquoted field
-// are trimmed. A field that begins with a double quote runs to the next double
-// quote, commas and line ends included; the quotes are not part of it. A
-// line of blanks gives no field. A file with a UTF-16 or UTF-32 byte-order
-// mark is read as such; a file that is valid UTF-8 as UTF-8, any other as
-// Windows-1252. File names are matched without regard to letter case.
+// A file is a sequence of fields separated by commas, semicolons and line
+// ends (CR LF, LF or CR). Blanks before a field are skipped and blanks after
+// an unquoted field are trimmed. A field that begins with a double quote runs
+// to the next double quote, separators and line ends included; one that
+// begins with a typographic quote (“ ” „) runs to the next “ or ”, one that
+// begins with « to the next »; the quotes are not part of it. A line of blanks
+// gives no field. A file with a UTF-16 or UTF-32 byte-order mark is read as
+// such; a file that is valid UTF-8 as UTF-8, any other as Windows-1252. File
+// names are matched without regard to letter case, the exact spelling first.
 //
 // Only regular files are read, of at most MassimoByte bytes; a field longer
 // than MassimoCaratteri characters, or holding a control character (but tab
 // and the line ends of a quoted field), is a fault at its line: what such a
 // file holds is not words.
 //
+// In a list of single words an empty field is passed over. In a file of
+// records no shift of a field may reach a pupil: where a line holds more than
+// one field, every line must hold whole records, and a field that must hold a
+// word may not be empty; either fault is told at its line.
+//
 // Nothing is written to the caller's list or table unless the whole load
-// succeeds.
+// succeeds. Every fault names the file as spelled on disk and its folder.
 class LettoreElenchi {
 public:
     // Far above any real list, which is a few KB, and any real word.
     static constexpr qint64 MassimoByte = 1024 * 1024;
     static constexpr int MassimoCaratteri = 100;
 
-    // `cartellaInsegnante` is read first, and only when it exists.
+    // The shipped folder, and before it the teacher's when it exists.
     explicit LettoreElenchi(QString cartellaTesti, QString cartellaInsegnante = {});
+    // The folders in the order they are read; all but the last are read only
+    // when they exist, the last (the shipped one) is named also when missing.
+    explicit LettoreElenchi(QStringList cartelle);
 
-    // The path of a file, matched without regard to case, in the teacher's
-    // folder first; empty when neither folder holds it.
+    // The path of a file, matched without regard to case, in the first
+    // folder that holds it; empty when none does.
     QString trovaFile(const QString& nome) const;
 
-    // The folder a file is read from; empty when neither holds it.
+    // The folder a file is read from; empty when none holds it.
     QString cartellaDi(const QString& nome) const;
 
-    // The folders read, in order: the teacher's (when it exists), the shipped one.
+    // The folders read, in order. A folder reached twice is read where it comes last.
     QStringList cartelle() const;
 
-    // One entry per field, from the files in order, appended; at most
-    // `limite` entries in all.
-    std::optional<ErroreElenco> caricaElenco(const QStringList& nomi, QStringList& elenco,
-                                             int limite = 500) const;
+    // What `cartella` holds under `nome`, as the reader looks it up: the exact
+    // name first, then without regard to case. Empty when nothing.
+    static QString percorsoIn(const QString& cartella, const QString& nome);
 
-    // Records of `campiPerRecord` fields, counted in fields, not lines; at
-    // most `limite` records. `righe`, when given, receives the line on which
-    // each record begins.
-    std::optional<ErroreElenco> caricaRecord(const QString& nome, int campiPerRecord, int limite,
-                                             Tabella& tabella, QList<int>* righe = nullptr) const;
+    // One entry per word, from the files in order, appended; at most
+    // `limite` entries in all. `fonti`, when given, receives where each file was read.
+    std::optional<ErroreElenco> caricaElenco(const QStringList& nomi, QStringList& elenco, int limite = 500,
+                                             QList<Fonte>* fonti = nullptr) const;
+
+    // Records of the shape `forma`, counted in fields, not lines; at most
+    // `limite` records. `righe`, when given, receives the line on which each
+    // record begins; `fonte` where the file was read.
+    std::optional<ErroreElenco> caricaRecord(const QString& nome, FormaRecord forma, int limite, Tabella& tabella,
+                                             QList<int>* righe = nullptr, Fonte* fonte = nullptr) const;
 
     // All the fields of one file.
     std::optional<ErroreElenco> leggiCampi(const QString& nome, QList<Campo>& campi) const;
 
-    // Fields grouped into records of `campiPerRecord`, at most `limite`.
-    static std::optional<ErroreElenco> raggruppa(QList<Campo> campi, int campiPerRecord, int limite,
-                                                 const QString& nome, Tabella& tabella,
-                                                 QList<int>* righe = nullptr);
-
     // The field rules applied to a whole decoded text.
     static std::optional<ErroreElenco> dividiCampi(QString testo, const QString& nome, QList<Campo>& campi);
+
+    // The record rules applied to a whole decoded text, as caricaRecord() applies them to a file.
+    static std::optional<ErroreElenco> dividiRecord(QString testo, const QString& nome, FormaRecord forma,
+                                                    int limite, Tabella& tabella, QList<int>* righe = nullptr);
 
     static QString decodifica(const QByteArray& dati);
 
 private:
-    // The decoded text of a file; `cartella` receives the folder it was read from.
-    std::optional<ErroreElenco> leggiTesto(const QString& nome, QString& testo, QString& cartella) const;
+    // The decoded text of a file; `fonte` receives where it was found.
+    std::optional<ErroreElenco> leggiTesto(const QString& nome, QString& testo, Fonte& fonte) const;
 
-    QString cartellaTesti;
-    QString cartellaInsegnante;
+    QStringList cartelleInOrdine;
 };

@@ -8,7 +8,10 @@
 #include "frame/esercizio.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -27,7 +30,105 @@ QString tra(const QString& testo)
     return QStringLiteral("\"%1\"").arg(testo);
 }
 
+// A name up to its first dot, without blanks around it, in small letters:
+// "FemminileSingolare.txt.txt" and "femminilesingolare.csv" give one.
+QString radice(const QString& nome)
+{
+    return nome.section(u'.', 0, 0).trimmed().toLower();
+}
+
+// The fewest letters to change, add or take away to turn `a` into `b`.
+qsizetype distanza(const QString& a, const QString& b)
+{
+    std::vector<qsizetype> prima(std::size_t(b.size() + 1)), ora(prima.size());
+    std::iota(prima.begin(), prima.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        ora[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const auto u = std::size_t(j);
+            ora[u] = std::min({prima[u] + 1, ora[u - 1] + 1, prima[u - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        }
+        std::swap(prima, ora);
+    }
+    return prima.back();
+}
+
+// What a spreadsheet or a word processor saves in its own format: renamed, it
+// would still not be text.
+bool nonDiTesto(const QString& nome)
+{
+    static const QStringList formati{"ods", "odt", "xls", "xlsx", "doc", "docx", "rtf", "pdf", "numbers", "pages"};
+    return formati.contains(QFileInfo(nome).suffix(), Qt::CaseInsensitive);
+}
+
+// What `cartella` holds that no exercise reads: every file and folder but
+// the lists found there and what the file manager hides.
+QList<Problema> nonLetti(const QString& cartella)
+{
+    QStringList letti;
+    for (const QString& elenco : nomiElenchi()) {
+        const QString percorso = LettoreElenchi::percorsoIn(cartella, elenco);
+        if (!percorso.isEmpty())
+            letti.append(QFileInfo(percorso).fileName());
+    }
+    QList<Problema> problemi;
+    const QFileInfoList voci = QDir(cartella).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+                                                            QDir::Name);
+    for (const QFileInfo& voce : voci) {
+        const QString nome = voce.fileName();
+        if (letti.contains(nome))
+            continue;
+        QString guasto;
+        const QString voluto = voce.isDir() ? QString() : nomeVoluto(nome);
+        const auto gia = std::find_if(letti.cbegin(), letti.cend(), [&](const QString& letto) {
+            return letto.compare(voluto, Qt::CaseInsensitive) == 0;
+        });
+        if (voce.isDir())
+            guasto = QStringLiteral("è una cartella: nessun esercizio legge quello che contiene.");
+        else if (voluto.isEmpty())
+            guasto = QStringLiteral("nessun esercizio legge questo file.");
+        else if (gia != letti.cend())
+            guasto = QStringLiteral("nessun esercizio legge questo file; si legge invece %1.").arg(tra(*gia));
+        else if (nonDiTesto(nome))
+            guasto = QStringLiteral("nessun esercizio legge questo file, e il programma legge soltanto testo: "
+                                    "salvalo come testo (CSV) con il nome %1.")
+                         .arg(tra(voluto));
+        else
+            guasto = QStringLiteral("nessun esercizio legge questo file; forse volevi chiamarlo %1?").arg(tra(voluto));
+        problemi.append(Problema{ErroreElenco{nome, 0, guasto, cartella}, {}});
+    }
+    return problemi;
+}
+
 } // namespace
+
+const QStringList& nomiElenchi()
+{
+    static const QStringList nomi{
+        "MaschileSingolare.txt", "FemminileSingolare.txt", "MaschilePlurale.txt", "FemminilePlurale.txt",
+        "concreti.txt",          "astratti.txt",           "propri.txt",          "comuni.txt",
+        "MaschileFemminile.txt", "falsi maschili.txt",     "singolarePlurale.txt", "derivati.txt",
+        "alterati.txt",          "falsialterati.txt",      "collettivi.txt",      "composti.txt",
+    };
+    return nomi;
+}
+
+QString nomeVoluto(const QString& nome)
+{
+    const QString cercata = radice(nome);
+    QString migliore;
+    qsizetype minima = cercata.size() + 1;
+    for (const QString& elenco : nomiElenchi()) {
+        const qsizetype d = distanza(cercata, radice(elenco));
+        if (d < minima) {
+            minima = d;
+            migliore = elenco;
+        }
+    }
+    // A letter wrong in four, at least one: "concreto" is "concreti", "comuni" is not "propri".
+    return !migliore.isEmpty() && minima <= std::max<qsizetype>(1, radice(migliore).size() / 4) ? migliore
+                                                                                                 : QString();
+}
 
 QString Problema::riga() const
 {
@@ -41,7 +142,10 @@ QString Problema::riga() const
     QStringList nomi;
     for (const QString& nome : esercizi)
         nomi.append(tra(nome));
-    testo += QStringLiteral(": %1 ").arg(errore.guasto);
+    testo += QStringLiteral(": %1").arg(errore.guasto);
+    if (esercizi.isEmpty())
+        return testo;
+    testo += u' ';
     testo += nomi.size() == 1 ? QStringLiteral("Non può cominciare l'esercizio %1.")
                               : QStringLiteral("Non possono cominciare gli esercizi %1.");
     return testo.arg(nomi.join(QStringLiteral(", ")));
@@ -56,6 +160,12 @@ QString EsitoVerifica::conclusione() const
     }
     const QString quanti = problemi.size() == 1 ? QStringLiteral("1 problema")
                                                 : QStringLiteral("%1 problemi").arg(problemi.size());
+    if (bloccati == 0) {
+        // Only files that no exercise reads.
+        return QStringLiteral("%1: gli esercizi possono cominciare, ma %2.")
+            .arg(quanti, problemi.size() == 1 ? QStringLiteral("un file non lo legge nessuno")
+                                              : QStringLiteral("%1 file non li legge nessuno").arg(problemi.size()));
+    }
     const QString esercizi = bloccati == 1 ? QStringLiteral("1 esercizio su %1 non può cominciare.").arg(controllati)
                                            : QStringLiteral("%1 esercizi su %2 non possono cominciare.")
                                                  .arg(bloccati)
@@ -65,7 +175,8 @@ QString EsitoVerifica::conclusione() const
         .arg(quanti, esercizi);
 }
 
-EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi)
+EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi,
+                              const QStringList& proprie)
 {
     EsitoVerifica esito;
     auto segna = [&](const ErroreElenco& errore, const QString& nome) {
@@ -95,6 +206,8 @@ EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<Eserciz
         if (auto errore = esercizio->avvia())
             segna(*errore, voce.nome);
     }
+    for (const QString& cartella : proprie)
+        esito.problemi.append(nonLetti(cartella));
 
     std::stable_sort(esito.problemi.begin(), esito.problemi.end(), [](const Problema& a, const Problema& b) {
         const int file = a.errore.file.compare(b.errore.file, Qt::CaseInsensitive);

@@ -17,7 +17,8 @@ struct EsercizioDaVerificare {
     QString nome;
 };
 
-// One fault and the exercises it keeps from opening, in the order given.
+// One fault and the exercises it keeps from opening, in the order given;
+// none for a file that no exercise reads.
 struct Problema {
     ErroreElenco errore;
     QStringList esercizi;
@@ -38,4 +39,15 @@ struct EsitoVerifica {
 
 // Starts the logic of each exercise over the lists of `lettore`. An exercise
 // without a logic to start is a problem of its own: it could not be checked.
-EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi);
+// Every file or folder in `proprie` (the teacher's folders, not the shipped
+// one) that no exercise reads is a problem too.
+EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi,
+                              const QStringList& proprie = {});
+
+// The names of the sixteen word lists, as the program ships them.
+const QStringList& nomiElenchi();
+
+// The list a file of that name was most likely meant to be (another
+// extension, a doubled ".txt", another letter case, a letter or two
+// wrong); empty when none is near.
+QString nomeVoluto(const QString& nome);

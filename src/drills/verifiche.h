@@ -9,15 +9,12 @@
 // form must find one in every record, or its draw would never end.
 namespace Verifiche {
 
-// A fault when the window has nothing to draw from `file` (the files of one
-// list, read through `lettore`, which tells the folders they came from).
-std::optional<ErroreElenco> vuoto(const LettoreElenchi& lettore, const QStringList& file, qsizetype quante);
-// The same without the folders; for one file, Esercizio::avvia() names its folder.
-std::optional<ErroreElenco> vuoto(const QStringList& file, qsizetype quante);
+// A fault when the window has nothing to draw from the files of one list,
+// read from `fonti`.
+std::optional<ErroreElenco> vuoto(const QList<Fonte>& fonti, qsizetype quante);
 
-// The records of a file of `campi` fields each, at most `limite`; the file
-// must hold at least one.
-std::optional<ErroreElenco> caricaTabella(const LettoreElenchi& lettore, const QString& file, int campi,
+// The records of a file of `forma`, at most `limite`; the file must hold at least one.
+std::optional<ErroreElenco> caricaTabella(const LettoreElenchi& lettore, const QString& file, FormaRecord forma,
                                           int limite, Tabella& tabella);
 
 // "alterati.txt": a noun and its four altered forms per record, at most
@@ -25,5 +22,10 @@ std::optional<ErroreElenco> caricaTabella(const LettoreElenchi& lettore, const Q
 std::optional<ErroreElenco> caricaAlterati(const LettoreElenchi& lettore, int limite, Tabella& tabella);
 
 inline const QString FileAlterati = QStringLiteral("alterati.txt");
+
+// A record of "alterati.txt": the noun, which every window shows or expects,
+// and its diminutive, augmentative, endearing and pejorative forms, any of
+// which may be missing.
+inline const FormaRecord FormaAlterati{5, 0b11110};
 
 } // namespace Verifiche

@@ -1,5 +1,6 @@
 // lumeri-verifica: checks a folder of word lists before a lesson, exactly as
-// the exercise windows read them, and says which exercises could not open.
+// the exercise windows read them, and says which exercises could not open;
+// or puts copies of the shipped lists in the teacher's folder, to be edited.
 
 #include "app/cartelle.h"
 #include "app/elenchi.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -15,6 +17,7 @@ namespace {
 
 const char* const Aiuto =
     "Uso: lumeri-verifica [--solo] [CARTELLA]\n"
+    "     lumeri-verifica --prepara [FILE...]\n"
     "\n"
     "Controlla gli elenchi di parole di Catalogare i lumeri prima di una lezione.\n"
     "Ogni esercizio legge i suoi elenchi come quando si apre la sua finestra:\n"
@@ -23,21 +26,31 @@ const char* const Aiuto =
     "\n"
     "Senza CARTELLA controlla gli elenchi che il programma leggerebbe: prima\n"
     "quelli dell'insegnante, nella cartella testi dei dati dell'utente (su\n"
-    "Debian ~/.local/share/lumeri/testi), poi quelli forniti col programma per\n"
-    "ogni file che l'insegnante non ha messo.\n"
+    "Debian ~/.local/share/lumeri/testi), poi quelli dell'aula, nella cartella\n"
+    "lumeri/testi delle cartelle dati del sistema (XDG_DATA_DIRS, per esempio\n"
+    "/usr/local/share/lumeri/testi), poi quelli forniti col programma, file per\n"
+    "file.\n"
     "\n"
     "Con CARTELLA controlla gli elenchi di quella cartella al posto di quelli\n"
-    "dell'insegnante: ogni file che vi manca si prende da quelli forniti col\n"
-    "programma, come farebbe il programma.\n"
+    "dell'insegnante: ogni file che vi manca si prende dalle altre cartelle,\n"
+    "come farebbe il programma.\n"
     "\n"
     "Opzioni:\n"
     "  --solo      controlla soltanto gli elenchi di CARTELLA, senza quelli\n"
     "              forniti col programma: ogni file deve essere lì\n"
+    "  --prepara   crea la cartella dell'insegnante, se manca, e vi copia gli\n"
+    "              elenchi forniti col programma che si nominano (tutti, se non\n"
+    "              se ne nomina nessuno), da modificare; un file che c'è già non\n"
+    "              si tocca. Scrive il percorso completo della cartella.\n"
     "  -h, --help  mostra questo aiuto\n"
     "\n"
     "Scrive una riga per ogni problema (il file, la cartella, la riga, che cosa\n"
-    "non va e quali esercizi non possono cominciare) e una riga finale con il\n"
-    "conto. Esce con 0 se tutti gli esercizi possono cominciare, con 1 altrimenti.\n";
+    "non va e quali esercizi non possono cominciare), anche per ogni file delle\n"
+    "cartelle dell'insegnante e dell'aula che nessun esercizio legge, e una riga\n"
+    "finale con il conto. Esce con 0 se non c'è nessun problema, con 1 altrimenti.\n"
+    "\n"
+    "I nomi dei file, la forma delle righe, i separatori e i limiti sono nella\n"
+    "guida per gli insegnanti: /usr/share/doc/lumeri/guida-insegnanti.md\n";
 
 // Every exercise of the menu that has a window.
 QList<EsercizioDaVerificare> eserciziDelMenu()
@@ -50,6 +63,69 @@ QList<EsercizioDaVerificare> eserciziDelMenu()
     return esercizi;
 }
 
+QString tra(const QString& testo)
+{
+    return QStringLiteral("\"%1\"").arg(testo);
+}
+
+// Copies the shipped lists `richiesti` (all when none) into the teacher's
+// folder, never over a file of hers.
+int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTextStream& uscita,
+            QTextStream& errori)
+{
+    QStringList nomi;
+    for (const QString& richiesto : richiesti) {
+        QString trovato;
+        for (const QString& elenco : nomiElenchi()) {
+            if (richiesto.compare(elenco, Qt::CaseInsensitive) == 0
+                || (richiesto + QStringLiteral(".txt")).compare(elenco, Qt::CaseInsensitive) == 0)
+                trovato = elenco;
+        }
+        if (trovato.isEmpty()) {
+            const QString voluto = nomeVoluto(richiesto);
+            errori << "lumeri-verifica: " << tra(richiesto) << " non è il nome di un elenco di parole"
+                   << (voluto.isEmpty() ? QString() : QStringLiteral(" (forse %1?)").arg(tra(voluto)))
+                   << ". Gli elenchi sono: " << nomiElenchi().join(QStringLiteral(", "))
+                   << ". Non è stato copiato niente.\n";
+            return 1;
+        }
+        if (!nomi.contains(trovato))
+            nomi.append(trovato);
+    }
+    if (richiesti.isEmpty())
+        nomi = nomiElenchi();
+
+    const QString cartella = cartelle.insegnante;
+    if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
+        errori << "lumeri-verifica: la cartella " << QDir::toNativeSeparators(cartella)
+               << " non si può creare.\n";
+        return 1;
+    }
+    uscita << "La cartella dei tuoi elenchi è " << QDir::toNativeSeparators(QDir(cartella).absolutePath()) << "\n";
+    int esito = 0;
+    for (const QString& nome : nomi) {
+        const QString suo = LettoreElenchi::percorsoIn(cartella, nome);
+        if (!suo.isEmpty()) {
+            uscita << tra(QFileInfo(suo).fileName()) << " c'è già: lasciato com'era.\n";
+            continue;
+        }
+        const QString fornito = LettoreElenchi::percorsoIn(cartelle.testi(), nome);
+        const QString copia = QDir(cartella).filePath(nome);
+        if (fornito.isEmpty() || !QFile::copy(fornito, copia)) {
+            errori << "lumeri-verifica: " << tra(nome) << " non si può copiare dalla cartella "
+                   << QDir::toNativeSeparators(cartelle.testi()) << ".\n";
+            esito = 1;
+            continue;
+        }
+        // Hers to edit, whatever the rights of the shipped file.
+        QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                         | QFileDevice::ReadOther);
+        uscita << "Copiato " << tra(nome) << ".\n";
+    }
+    uscita << "Modifica questi elenchi, poi controllali con: lumeri-verifica\n";
+    return esito;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -60,7 +136,7 @@ int main(int argc, char* argv[])
     QTextStream uscita(stdout);
     QTextStream errori(stderr);
 
-    bool solo = false;
+    bool solo = false, preparare = false;
     QStringList cartelle;
     const QStringList argomenti = QCoreApplication::arguments().mid(1);
     for (const QString& argomento : argomenti) {
@@ -70,6 +146,8 @@ int main(int argc, char* argv[])
         }
         if (argomento == QLatin1String("--solo")) {
             solo = true;
+        } else if (argomento == QLatin1String("--prepara")) {
+            preparare = true;
         } else if (argomento.startsWith(u'-')) {
             errori << "lumeri-verifica: opzione sconosciuta " << argomento
                    << ". Per l'aiuto: lumeri-verifica --help\n";
@@ -77,6 +155,14 @@ int main(int argc, char* argv[])
         } else {
             cartelle.append(argomento);
         }
+    }
+    CartelleProgramma programmaCartelle = CartelleProgramma::delProgramma();
+    if (preparare) {
+        if (solo) {
+            errori << "lumeri-verifica: --prepara non va con --solo. Per l'aiuto: lumeri-verifica --help\n";
+            return 1;
+        }
+        return prepara(programmaCartelle, cartelle, uscita, errori);
     }
     if (cartelle.size() > 1 || (solo && cartelle.isEmpty())) {
         errori << "lumeri-verifica: "
@@ -90,17 +176,19 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    CartelleProgramma programmaCartelle = CartelleProgramma::delProgramma();
-    const QString scelta = cartelle.isEmpty() ? QString() : QDir(cartelle.first()).absolutePath();
-    const LettoreElenchi lettore = solo ? LettoreElenchi(scelta)
-                                        : LettoreElenchi(programmaCartelle.testi(),
-                                                         scelta.isEmpty() ? programmaCartelle.insegnante : scelta);
+    if (!cartelle.isEmpty())
+        programmaCartelle.insegnante = QDir(cartelle.first()).absolutePath();   // in place of the teacher's
+    const LettoreElenchi lettore(solo ? QStringList{programmaCartelle.insegnante} : programmaCartelle.elenchi());
     QStringList lette;
     for (const QString& cartella : lettore.cartelle())
         lette.append(QDir::toNativeSeparators(cartella));
     uscita << "Elenchi letti dalla cartella " << lette.join(QStringLiteral(", poi dalla cartella ")) << ".\n";
 
-    const EsitoVerifica esito = verificaElenchi(lettore, eserciziDelMenu());
+    // What the teacher's folders hold must all be read; the shipped one is the program's.
+    QStringList proprie = lettore.cartelle();
+    if (!solo)
+        proprie.removeLast();
+    const EsitoVerifica esito = verificaElenchi(lettore, eserciziDelMenu(), proprie);
     for (const Problema& problema : esito.problemi)
         uscita << problema.riga() << '\n';
     uscita << esito.conclusione() << '\n';

@@ -3,10 +3,10 @@
 #include "app/casuale.h"
 #include "app/contesto.h"
 #include "app/stato.h"
+#include "drills/verifiche.h"
 
 namespace {
 
-const QString File = QStringLiteral("alterati.txt");
 constexpr int RigheTabella = 100;
 
 // The different non-empty altered forms (fields 2 to 5) of some records.
@@ -33,12 +33,12 @@ LogicaCataloga::LogicaCataloga(Contesto& c)
 std::optional<ErroreElenco> LogicaCataloga::caricaElenchi()
 {
     Tabella letta;
-    if (auto errore = contesto.lettore.caricaRecord(File, 5, RigheTabella, letta))
+    Fonte fonte;
+    if (auto errore = contesto.lettore.caricaRecord(Verifiche::FileAlterati, Verifiche::FormaAlterati, RigheTabella,
+                                                    letta, nullptr, &fonte))
         return errore;
-    if (letta.size() < Colonne) {
-        return ErroreElenco{File, 0, QStringLiteral("servono almeno tre nomi, ma il file ne ha %1.")
-                                         .arg(letta.size())};
-    }
+    if (letta.size() < Colonne)
+        return fonte.errore(0, QStringLiteral("servono almeno tre nomi, ma il file ne ha %1.").arg(letta.size()));
     // A board draws three different records; it needs five different words
     // among their altered forms, or the draw of the words would never end.
     bool possibile = false;
@@ -50,9 +50,8 @@ std::optional<ErroreElenco> LogicaCataloga::caricaElenchi()
         }
     }
     if (!possibile) {
-        return ErroreElenco{File, 0,
-                            QStringLiteral("nessun gruppo di tre nomi ha cinque forme alterate diverse "
-                                           "da collocare.")};
+        return fonte.errore(0, QStringLiteral("nessun gruppo di tre nomi ha cinque forme alterate diverse "
+                                              "da collocare."));
     }
     tabella = std::move(letta);
     contesto.stato.quanti[0] = static_cast<qint16>(tabella.size());

@@ -21,12 +21,13 @@ LogicaCollettivi::LogicaCollettivi(Contesto& c)
 std::optional<ErroreElenco> LogicaCollettivi::caricaElenchi()
 {
     Tabella letta;
-    if (auto errore = contesto.lettore.caricaRecord(File, 2, StatoComune::MassimoVoci, letta))
+    Fonte fonte;
+    if (auto errore = contesto.lettore.caricaRecord(File, 2, StatoComune::MassimoVoci, letta, nullptr, &fonte))
         return errore;
     if (letta.size() < Coppie) {
         // Nine different pairs could never be drawn.
-        return ErroreElenco{File, 0, QStringLiteral("servono almeno nove coppie di nomi, ma il file ne ha %1.")
-                                         .arg(letta.size())};
+        return fonte.errore(0, QStringLiteral("servono almeno nove coppie di nomi, ma il file ne ha %1.")
+                                   .arg(letta.size()));
     }
     QStringList collettivi, insiemi;
     for (const QStringList& record : std::as_const(letta)) {

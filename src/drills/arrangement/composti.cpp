@@ -7,7 +7,6 @@
 
 namespace {
 
-const QString FileAlterati = QStringLiteral("alterati.txt");
 const QString FileDerivati = QStringLiteral("derivati.txt");
 const QString FileComposti = QStringLiteral("composti.txt");
 constexpr int RigheTabella = 100;
@@ -24,25 +23,23 @@ std::optional<ErroreElenco> LogicaComposti::caricaElenchi()
     const LettoreElenchi& lettore = contesto.lettore;
     Tabella tabellaAlterati, tabellaDerivati;
     QStringList composti;
-    QList<int> righe;
-    if (auto errore = lettore.caricaRecord(FileAlterati, 5, RigheTabella, tabellaAlterati, &righe))
+    Fonte fonteAlterati, fonteDerivati;
+    QList<Fonte> fontiComposti;
+    // The field of a record of "alterati.txt" is drawn until it is not
+    // empty; the noun of every record is there, so the draw ends.
+    if (auto errore = lettore.caricaRecord(Verifiche::FileAlterati, Verifiche::FormaAlterati, RigheTabella,
+                                           tabellaAlterati, nullptr, &fonteAlterati))
         return errore;
-    if (auto errore = lettore.caricaRecord(FileDerivati, 2, RigheTabella, tabellaDerivati))
+    if (auto errore = lettore.caricaRecord(FileDerivati, 2, RigheTabella, tabellaDerivati, nullptr, &fonteDerivati))
         return errore;
-    if (auto errore = lettore.caricaElenco({FileComposti}, composti, StatoComune::MassimoVoci))
+    if (auto errore = lettore.caricaElenco({FileComposti}, composti, StatoComune::MassimoVoci, &fontiComposti))
         return errore;
-    if (auto errore = Verifiche::vuoto({FileAlterati}, tabellaAlterati.size()))
+    if (auto errore = Verifiche::vuoto({fonteAlterati}, tabellaAlterati.size()))
         return errore;
-    if (auto errore = Verifiche::vuoto({FileDerivati}, tabellaDerivati.size()))
+    if (auto errore = Verifiche::vuoto({fonteDerivati}, tabellaDerivati.size()))
         return errore;
-    if (auto errore = Verifiche::vuoto({FileComposti}, composti.size()))
+    if (auto errore = Verifiche::vuoto(fontiComposti, composti.size()))
         return errore;
-    // The field of a record is drawn until it is not empty: a record with no
-    // word at all would keep the draw going for ever.
-    for (qsizetype r = 0; r < tabellaAlterati.size(); ++r) {
-        if (tabellaAlterati[r].join(QString()).isEmpty())
-            return ErroreElenco{FileAlterati, righe.value(r), QStringLiteral("questa riga non ha nessuna parola.")};
-    }
 
     alterati = std::move(tabellaAlterati);
     derivati = std::move(tabellaDerivati);

@@ -72,13 +72,14 @@ std::optional<ErroreElenco> LogicaDueScelte::caricaElenchi()
 
     if (config_.modo == ModoDueScelte::Parole || config_.modo == ModoDueScelte::Maiuscole) {
         QStringList elenco1, elenco2;
-        if (auto errore = lettore.caricaElenco(file1, elenco1))
+        QList<Fonte> fonti1, fonti2;
+        if (auto errore = lettore.caricaElenco(file1, elenco1, StatoComune::MassimoVoci, &fonti1))
             return errore;
-        if (auto errore = lettore.caricaElenco(file2, elenco2))
+        if (auto errore = lettore.caricaElenco(file2, elenco2, StatoComune::MassimoVoci, &fonti2))
             return errore;
-        if (auto errore = Verifiche::vuoto(lettore, file1, elenco1.size()))
+        if (auto errore = Verifiche::vuoto(fonti1, elenco1.size()))
             return errore;
-        if (auto errore = Verifiche::vuoto(lettore, file2, elenco2.size()))
+        if (auto errore = Verifiche::vuoto(fonti2, elenco2.size()))
             return errore;
         stato.riempi(1, elenco1);
         stato.riempi(2, elenco2);

@@ -25,10 +25,11 @@ std::optional<ErroreElenco> LogicaGriglia::caricaElenchi()
 {
     std::array<QStringList, 4> elenchi;
     for (std::size_t n = 0; n < file.size(); ++n) {
-        const QStringList nome{QString::fromLatin1(file[n])};
-        if (auto errore = contesto.lettore.caricaElenco(nome, elenchi[n]))
+        QList<Fonte> fonti;
+        if (auto errore = contesto.lettore.caricaElenco({QString::fromLatin1(file[n])}, elenchi[n],
+                                                        StatoComune::MassimoVoci, &fonti))
             return errore;
-        if (auto errore = Verifiche::vuoto(contesto.lettore, nome, elenchi[n].size()))
+        if (auto errore = Verifiche::vuoto(fonti, elenchi[n].size()))
             return errore;
     }
     for (std::size_t n = 0; n < file.size(); ++n)

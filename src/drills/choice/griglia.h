@@ -28,7 +28,7 @@ protected:
     void sblocca() override { abilitate = true; }
 
 private:
-    QString testo_ = QStringLiteral("Text1");
+    QString testo_;   // empty until the first word: nothing shows behind a message at opening
     bool abilitate = true;
     ColoreVb intestazioni = Colori::Nero;
 };

@@ -58,7 +58,11 @@ QString LogicaScritta::normalizza(const QString& testo)
         ++inizio;
     while (fine > inizio && testo[fine - 1] == u' ')
         --fine;
-    return testo.mid(inizio, fine - inizio).toLower();
+    QString uguale = testo.mid(inizio, fine - inizio).toLower();
+    // A word processor writes the apostrophe curly, a keyboard straight: one letter.
+    uguale.replace(u'\u2019', u'\'');
+    uguale.replace(u'\u2018', u'\'');
+    return uguale;
 }
 
 std::optional<ErroreElenco> LogicaScritta::caricaElenchi()
@@ -67,7 +71,7 @@ std::optional<ErroreElenco> LogicaScritta::caricaElenchi()
     Tabella tabella;
     auto errore = config_.campi == 5
                       ? Verifiche::caricaAlterati(contesto.lettore, config_.limite, tabella)
-                      : Verifiche::caricaTabella(contesto.lettore, file, config_.campi, config_.limite, tabella);
+                      : Verifiche::caricaTabella(contesto.lettore, file, 2, config_.limite, tabella);
     if (errore)
         return errore;
 

@@ -38,7 +38,7 @@ public:
     bool rispostaAbilitata() const { return abilitata; }
 
     // How both sides are compared: blanks (spaces only) stripped at both
-    // ends, small letters.
+    // ends, small letters, the curly apostrophes ’ and ‘ as the straight one.
     static QString normalizza(const QString& testo);
 
 protected:
@@ -53,6 +53,6 @@ private:
 
     const ConfigScritta& config_;
     QStringList elenco5;   // the pejoratives: Form12's own list
-    QString testo_ = QStringLiteral("Text1");
+    QString testo_;   // empty until the first word: nothing shows behind a message at opening
     bool abilitata = true;
 };
