@@ -22,7 +22,7 @@ ProgrammaDiProva::ProgrammaDiProva(SorgenteCasuale& sorgente)
 
 ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni, SorgenteCasuale* sorgente)
     : casuale(std::move(estrazioni))
-    , applicazione(stato, sorgente ? *sorgente : casuale, suoni, cartella.percorso())
+    , applicazione(stato, sorgente ? *sorgente : casuale, suoni, voce, cartella.percorso())
 {
     cartella.scriviElenchiDueScelte();
     cartella.scriviElenchiScritte();

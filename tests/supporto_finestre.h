@@ -29,6 +29,7 @@ public:
     StatoComune stato;
     CasualeCopione casuale;
     RegistratoreSuoni suoni;
+    RegistratoreVoce voce;
     Applicazione applicazione;
 
 private:
