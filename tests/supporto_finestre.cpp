@@ -146,6 +146,12 @@ QString testoDi(QWidget* w, const QString& nome)
     return QStringLiteral("<none>");
 }
 
+QRect perScala(const QRect& twip, double scala)
+{
+    return QRect(qRound(twip.x() * scala), qRound(twip.y() * scala), qRound(twip.width() * scala),
+                 qRound(twip.height() * scala));
+}
+
 QRect inTwip(const QRect& pixel)
 {
     return QRect(pixel.x() * 15, pixel.y() * 15, pixel.width() * 15, pixel.height() * 15);

@@ -91,6 +91,9 @@ QColor sfondoDi(QWidget* w);
 // The text of a label, text box or button; "<none>" when there is no such control.
 QString testoDi(QWidget* w, const QString& nome);
 
+// A place in twips at a scale.
+QRect perScala(const QRect& twip, double scala);
+
 // A control's place in its parent, in twips (15 to a pixel), and whether it
 // lies within half a pixel of the place given.
 QRect inTwip(const QRect& pixel);

@@ -77,12 +77,6 @@ struct Atteso {
     double scala = 1.0;
 };
 
-QRect perScala(const QRect& twip, double scala)
-{
-    return QRect(qRound(twip.x() * scala), qRound(twip.y() * scala), qRound(twip.width() * scala),
-                 qRound(twip.height() * scala));
-}
-
 void confronta(QWidget* w, const Atteso& a)
 {
     QWidget* c = controllo(w, a.nome);

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -209,7 +210,16 @@ void TestFinestre::esercizio()
     // F11 from a button: the whole screen, larger; the same item, counts and state.
     QTest::keyClick(controllo(f, QStringLiteral("Bottone1")), Qt::Key_F11);
     QVERIFY(f->isFullScreen());
-    QVERIFY(Interfaccia::scala(f) > 1);
+    const double scala = Interfaccia::scala(f);
+    QVERIFY(scala > 1);
+    // The layout in the middle of the client area, which fills the screen
+    // below the menu bar: the spare edge takes the window's colour.
+    QWidget* sfondo = controllo(f, QStringLiteral("sfondo"));
+    QCOMPARE(sfondo->width(), f->screen()->geometry().width());
+    const QPoint margine((sfondo->width() - Interfaccia::pixel(10305, scala)) / 2,
+                         (sfondo->height() - Interfaccia::pixel(7695, scala)) / 2);
+    QCOMPARE(controllo(f, QStringLiteral("Text1"))->geometry(),
+             Interfaccia::rettangolo(120, 240, 6855, 1455, scala).translated(margine));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
