@@ -54,6 +54,7 @@ void Risponditore::prova()
     titolo = scatola->windowTitle();
     testo = scatola->text();
     simbolo = scatola->icon();
+    punti = scatola->font().pointSizeF();
     bottoni.clear();
     for (QAbstractButton* b : scatola->buttons())
         bottoni.append(b->text());

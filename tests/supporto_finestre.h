@@ -46,6 +46,7 @@ public:
     QString testo;
     QStringList bottoni;
     int simbolo = 0;   // QMessageBox::Icon
+    double punti = 0;  // the size of its text
     bool risposto = false;
 
 private:

@@ -233,6 +233,7 @@ void TestFinestre::esercizio()
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
     QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
+    QCOMPARE(risponditore.punti, QApplication::font().pointSizeF() * scala);   // read from afar
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     QCOMPARE(programma->stato.contaEsatti, qint16(0));
     QCOMPARE(programma->stato.contaErrati, qint16(0));

@@ -244,8 +244,9 @@ bool schermoIntero()
 namespace {
 
 // The largest scale at which the window's layout fits the screen, in
-// proportion. The menu bar above it grows with the scale too: it is measured
-// at the scale the layout alone would take, then the layout takes the rest.
+// proportion. The menu bar above it grows with the scale too: measured at the
+// scale the layout alone would take, it leaves a scale that surely fits; the
+// bar measured again at that one may leave room for a little more.
 void inTuttoLoSchermo(QWidget* finestra)
 {
     const QWidget* area = areaDellaFinestra(finestra);
@@ -253,12 +254,17 @@ void inTuttoLoSchermo(QWidget* finestra)
     if (!area || !schermo)
         return;
     const QRect tutto = schermo->geometry();
-    const QSizeF twip = area->property(Area).toSize();
-    const double larghezza = tutto.width() * 15.0 / twip.width();
-    double s = std::min(larghezza, tutto.height() * 15.0 / twip.height());
-    scalaCaratteri(finestra, s);
-    s = std::min(larghezza, (tutto.height() - sopraArea(finestra)) * 15.0 / twip.height());
-    impostaScala(finestra, s, tutto.size());
+    const QSize twip = area->property(Area).toSize();
+    auto scalaSotto = [&](double s) {
+        scalaCaratteri(finestra, s);
+        return std::min(tutto.width() * 15.0 / twip.width(),
+                        (tutto.height() - sopraArea(finestra)) * 15.0 / twip.height());
+    };
+    const double certa = scalaSotto(std::min(tutto.width() * 15.0 / twip.width(), tutto.height() * 15.0 / twip.height()));
+    const double forse = scalaSotto(certa);
+    scalaCaratteri(finestra, forse);
+    const bool entra = pixel(twip.height(), forse) + sopraArea(finestra) <= tutto.height();
+    impostaScala(finestra, entra ? forse : certa, tutto.size());
     finestra->move(tutto.topLeft());
     finestra->showFullScreen();
 }
