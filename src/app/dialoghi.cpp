@@ -16,7 +16,7 @@ int mostra(QWidget* genitore, QMessageBox::Icon simbolo, const QString& testo,
     scatola.setObjectName(QStringLiteral("Messaggio"));
     // Its text and buttons grow with the scale of its window, to be read
     // from the back of the classroom; the symbol keeps the style's size.
-    Interfaccia::assegnaCarattere(&scatola, scatola.font());
+    scatola.setFont(Interfaccia::carattereInScala(scatola.font(), genitore));
     if (auto* si = scatola.button(QMessageBox::Yes))
         si->setText(QStringLiteral("Sì"));
     if (auto* no = scatola.button(QMessageBox::No))

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QKeyEvent>
 #include <QLayout>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -89,50 +91,72 @@ QRect rettangolo(int sinistra, int alto, int larghezza, int altezza, double scal
 
 namespace {
 
-// What a window keeps to be laid out again, as properties of its widgets.
-// On the client area: its size in twips, its scale and where its layout
-// starts in it; on a control: its place in twips, its font at scale 1 and
-// the side of its picture at scale 1.
-const char* const Area = "lumeri_area";
-const char* const Scala = "lumeri_scala";
-const char* const Margine = "lumeri_margine";
-const char* const Posto = "lumeri_posto";
-const char* const Carattere = "lumeri_carattere";
-const char* const Icona = "lumeri_icona";
-
 bool interoSchermo = false;   // for the run only
 
-bool eArea(const QWidget* w)
-{
-    return w->property(Area).isValid();
-}
+// What a control was given, at scale 1.
+struct Dato {
+    std::optional<QRect> posto;   // twips
+    std::optional<QFont> carattere;
+    int icona = 0;                // side of its picture, in pixels
+};
 
-// The client area of a top-level window: the window itself, or its central widget.
-QWidget* areaDellaFinestra(const QWidget* finestra)
-{
-    if (eArea(finestra))
-        return const_cast<QWidget*>(finestra);
-    for (QObject* figlio : finestra->children()) {
-        auto* w = qobject_cast<QWidget*>(figlio);
-        if (w && eArea(w))
-            return w;
+// What a window keeps to be laid out again, held by its client area: the
+// area's size in twips, its scale, where its layout starts in it, and what
+// each control was given. The window and its client area lead to it.
+class Disposizione final : public QObject {
+public:
+    Disposizione(QWidget* area, QSize twip)
+        : QObject(area)
+        , area(area)
+        , finestra(area->window())
+        , twip(twip)
+    {
+        indice().insert(area, this);
+        indice().insert(finestra, this);
     }
-    return nullptr;
-}
 
-// The client area `widget` is drawn in; a dialog of a window counts as in its window.
-QWidget* areaDi(const QWidget* widget)
-{
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        if (eArea(w))
-            return const_cast<QWidget*>(w);
-        if (w->isWindow()) {
-            if (QWidget* area = areaDellaFinestra(w))
-                return area;
+    ~Disposizione() override
+    {
+        indice().remove(area);
+        if (indice().value(finestra) == this)
+            indice().remove(finestra);
+    }
+
+    Disposizione(const Disposizione&) = delete;
+    Disposizione& operator=(const Disposizione&) = delete;
+
+    // The layout of the window or client area nearest `widget` upwards: a
+    // control's, a menu's, a dialog's.
+    static Disposizione* di(const QWidget* widget)
+    {
+        for (const QWidget* w = widget; w; w = w->parentWidget()) {
+            if (Disposizione* d = indice().value(w))
+                return d;
         }
+        return nullptr;
     }
-    return nullptr;
-}
+
+    void colloca(QWidget* controllo, const QRect& posto) const
+    {
+        controllo->setGeometry(
+            rettangolo(posto.x(), posto.y(), posto.width(), posto.height(), scala).translated(margine));
+    }
+
+    QWidget* const area;
+    QWidget* const finestra;
+    const QSize twip;
+    double scala = 1.0;
+    QPoint margine;   // where the layout starts in the area, in pixels
+    // A control given a place, a font or a picture lives as long as its window.
+    QHash<const QWidget*, Dato> dati;
+
+private:
+    static QHash<const QWidget*, Disposizione*>& indice()
+    {
+        static QHash<const QWidget*, Disposizione*> aree;
+        return aree;
+    }
+};
 
 QFont inScala(QFont carattere, double scala)
 {
@@ -145,23 +169,17 @@ QFont inScala(QFont carattere, double scala)
     return carattere;
 }
 
-void collocaInArea(QWidget* controllo, const QRect& twip, const QWidget* area)
-{
-    const double s = area ? area->property(Scala).toDouble() : 1.0;
-    const QPoint margine = area ? area->property(Margine).toPoint() : QPoint();
-    controllo->setGeometry(rettangolo(twip.x(), twip.y(), twip.width(), twip.height(), s).translated(margine));
-}
-
 // Fonts and pictures of every widget of the window, its menus included.
-void scalaCaratteri(QWidget* finestra, double s)
+void scalaCaratteri(Disposizione& d, double s)
 {
-    for (QWidget* w : finestra->findChildren<QWidget*>()) {
-        const QVariant carattere = w->property(Carattere);
-        if (carattere.isValid())
-            w->setFont(inScala(carattere.value<QFont>(), s));
-        const QVariant lato = w->property(Icona);
-        if (auto* bottone = qobject_cast<QAbstractButton*>(w); bottone && lato.isValid()) {
-            const int n = qRound(lato.toInt() * s);
+    for (QWidget* w : d.finestra->findChildren<QWidget*>()) {
+        const auto dato = d.dati.constFind(w);
+        if (dato == d.dati.cend())
+            continue;
+        if (dato->carattere)
+            w->setFont(inScala(*dato->carattere, s));
+        if (auto* bottone = qobject_cast<QAbstractButton*>(w); bottone && dato->icona > 0) {
+            const int n = qRound(dato->icona * s);
             bottone->setIconSize(QSize(n, n));
         }
     }
@@ -179,27 +197,41 @@ int sopraArea(const QWidget* finestra)
 
 void disponi(QWidget* controllo, const QRect& twip)
 {
-    controllo->setProperty(Posto, twip);
-    collocaInArea(controllo, twip, areaDi(controllo));
+    Disposizione* d = Disposizione::di(controllo);
+    if (!d) {
+        controllo->setGeometry(rettangolo(twip.x(), twip.y(), twip.width(), twip.height()));
+        return;
+    }
+    d->dati[controllo].posto = twip;
+    d->colloca(controllo, twip);
 }
 
 void assegnaCarattere(QWidget* controllo, const QFont& carattere)
 {
-    controllo->setProperty(Carattere, carattere);
-    controllo->setFont(inScala(carattere, scala(controllo)));
+    Disposizione* d = Disposizione::di(controllo);
+    if (d)
+        d->dati[controllo].carattere = carattere;
+    controllo->setFont(inScala(carattere, d ? d->scala : 1.0));
 }
 
 void dimensioneIcona(QAbstractButton* bottone, int lato)
 {
-    bottone->setProperty(Icona, lato);
-    const int n = qRound(lato * scala(bottone));
+    Disposizione* d = Disposizione::di(bottone);
+    if (d)
+        d->dati[bottone].icona = lato;
+    const int n = qRound(lato * (d ? d->scala : 1.0));
     bottone->setIconSize(QSize(n, n));
 }
 
 double scala(const QWidget* widget)
 {
-    const QWidget* area = widget ? areaDi(widget) : nullptr;
-    return area ? area->property(Scala).toDouble() : 1.0;
+    const Disposizione* d = Disposizione::di(widget);
+    return d ? d->scala : 1.0;
+}
+
+QFont carattereInScala(const QFont& carattere, const QWidget* widget)
+{
+    return inScala(carattere, scala(widget));
 }
 
 QEvent::Type eventoScala()
@@ -210,24 +242,22 @@ QEvent::Type eventoScala()
 
 void impostaScala(QWidget* finestra, double s, const QSize& schermo)
 {
-    QWidget* area = areaDellaFinestra(finestra);
-    if (!area)
+    Disposizione* d = Disposizione::di(finestra);
+    if (!d)
         return;
-    scalaCaratteri(finestra, s);
+    scalaCaratteri(*d, s);
 
-    const QSize twip = area->property(Area).toSize();
-    const QSize disegno(pixel(twip.width(), s), pixel(twip.height(), s));
+    const QSize disegno(pixel(d->twip.width(), s), pixel(d->twip.height(), s));
     QSize dimensione = disegno;
     if (schermo.isValid())
         dimensione = QSize(schermo.width(), schermo.height() - sopraArea(finestra)).expandedTo(disegno);
-    area->setProperty(Scala, s);
-    area->setProperty(Margine, QPoint((dimensione.width() - disegno.width()) / 2,
-                                      (dimensione.height() - disegno.height()) / 2));
-    area->setFixedSize(dimensione);
-    for (QWidget* w : area->findChildren<QWidget*>()) {
-        const QVariant posto = w->property(Posto);
-        if (posto.isValid())
-            collocaInArea(w, posto.toRect(), area);
+    d->scala = s;
+    d->margine = QPoint((dimensione.width() - disegno.width()) / 2, (dimensione.height() - disegno.height()) / 2);
+    d->area->setFixedSize(dimensione);
+    for (QWidget* w : d->area->findChildren<QWidget*>()) {
+        const auto dato = d->dati.constFind(w);
+        if (dato != d->dati.cend() && dato->posto)
+            d->colloca(w, *dato->posto);
     }
     // The window takes its new size now, not when its layout's turn comes.
     if (QLayout* disposizione = finestra->layout())
@@ -249,20 +279,20 @@ namespace {
 // bar measured again at that one may leave room for a little more.
 void inTuttoLoSchermo(QWidget* finestra)
 {
-    const QWidget* area = areaDellaFinestra(finestra);
+    Disposizione* d = Disposizione::di(finestra);
     QScreen* schermo = finestra->screen();
-    if (!area || !schermo)
+    if (!d || !schermo)
         return;
     const QRect tutto = schermo->geometry();
-    const QSize twip = area->property(Area).toSize();
+    const QSize twip = d->twip;
     auto scalaSotto = [&](double s) {
-        scalaCaratteri(finestra, s);
+        scalaCaratteri(*d, s);
         return std::min(tutto.width() * 15.0 / twip.width(),
                         (tutto.height() - sopraArea(finestra)) * 15.0 / twip.height());
     };
     const double certa = scalaSotto(std::min(tutto.width() * 15.0 / twip.width(), tutto.height() * 15.0 / twip.height()));
     const double forse = scalaSotto(certa);
-    scalaCaratteri(finestra, forse);
+    scalaCaratteri(*d, forse);
     const bool entra = pixel(twip.height(), forse) + sopraArea(finestra) <= tutto.height();
     impostaScala(finestra, entra ? forse : certa, tutto.size());
     finestra->move(tutto.topLeft());
@@ -279,8 +309,8 @@ void mostra(QWidget* finestra)
     }
     if (finestra->isFullScreen())
         finestra->showNormal();
-    const QWidget* area = areaDellaFinestra(finestra);
-    if (area && (area->property(Scala).toDouble() != 1.0 || !area->property(Margine).toPoint().isNull()))
+    const Disposizione* d = Disposizione::di(finestra);
+    if (d && (d->scala != 1.0 || !d->margine.isNull()))
         impostaScala(finestra, 1.0);
     finestra->show();
 }
@@ -333,9 +363,7 @@ void preparaFinestra(QWidget* area, const QString& nome, int larghezza, int alte
 {
     area->setObjectName(nome);
     senzaTitolo(area);
-    area->setProperty(Area, QSize(larghezza, altezza));
-    area->setProperty(Scala, 1.0);
-    area->setProperty(Margine, QPoint());
+    new Disposizione(area, QSize(larghezza, altezza));
     area->setFixedSize(pixel(larghezza), pixel(altezza));
 }
 

@@ -33,8 +33,10 @@ void assegnaCarattere(QWidget* controllo, const QFont& carattere);
 void dimensioneIcona(QAbstractButton* bottone, int lato);
 
 // The scale the window holding `widget` is drawn at; 1 for a widget of no
-// window of the program.
+// window of the program. A font at that scale, for a widget that is not
+// laid out again (a message box).
 double scala(const QWidget* widget);
+QFont carattereInScala(const QFont& carattere, const QWidget* widget);
 
 // Lays the window out again at `scala`: every control's place, font and
 // picture. With `schermo`, the window takes that size and its layout stands
