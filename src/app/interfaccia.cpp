@@ -266,11 +266,6 @@ void impostaScala(QWidget* finestra, double s, const QSize& schermo)
     QCoreApplication::sendEvent(finestra, &avviso);
 }
 
-bool schermoIntero()
-{
-    return interoSchermo;
-}
-
 namespace {
 
 // The largest scale at which the window's layout fits the screen, in

@@ -48,8 +48,9 @@ QEvent::Type eventoScala();
 // The classroom's board: F11 draws every window of the program in the whole
 // screen, at the largest scale that keeps its proportions, for the rest of
 // the run; F11 again, or Escape, goes back. Nothing is kept on disk.
-bool schermoIntero();
-// Shows a window as the run wants it: in the whole screen, or at scale 1.
+//
+// mostra() shows a window as the run wants it: in the whole screen, or at
+// scale 1.
 void mostra(QWidget* finestra);
 // F11, and Escape in the whole screen, for a window: true when it was used.
 // A window calls it for the keys its controls leave to it.
