@@ -17,11 +17,18 @@ set(lumeri_cartelle OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUT
 install(TARGETS lumeri lumeri-verifica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The sound module is the program's own, loaded by path, never linked: it
 # lies with the program's internal files, off the linker's search path.
-install(TARGETS lumeri_suoni LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/lumeri)
-# On Linux it links the C library even where it calls none of it directly,
+# So is the voice module, beside it.
+set(lumeri_moduli lumeri_suoni)
+if(TARGET lumeri_voce)
+    list(APPEND lumeri_moduli lumeri_voce)
+endif()
+install(TARGETS ${lumeri_moduli} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/lumeri)
+# On Linux they link the C library even where they call none of it directly,
 # as every shared object of a Debian package must.
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    target_link_options(lumeri_suoni PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+    foreach(modulo IN LISTS lumeri_moduli)
+        target_link_options(${modulo} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+    endforeach()
 endif()
 install(DIRECTORY testi suoni DESTINATION ${CMAKE_INSTALL_DATADIR}/lumeri
         FILE_PERMISSIONS ${lumeri_file_dati} DIRECTORY_PERMISSIONS ${lumeri_cartelle})
@@ -103,8 +110,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # holds the media back ends, through the sound module): the fonts the layout
 # is measured with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-# The sounds reach the speakers through a PulseAudio server; without one the
-# program is silent and works as always.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# The sounds reach the speakers through a PulseAudio server, and words are
+# read aloud by Speech Dispatcher with its espeak-ng voices (Italian among
+# them); without them the program is silent and works as always.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pipewire-pulse | pulseaudio, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build and run the program; with the
+# Installs the Debian packages needed to build and run the program (reading
+# words aloud takes Qt TextToSpeech, whose CMake files want Qt Declarative, and
+# Speech Dispatcher with its espeak-ng voices); with the
 # argument "prova", also those the tests need (an X server for the test that
 # reads what the window manager is told, xdotool for a real mouse drag and to
 # press the buttons of the unpacked program, clang and its libFuzzer for the
@@ -12,6 +14,7 @@ set -euo pipefail
 pacchetti=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
     fonts-liberation
 )
 if [ "${1:-}" = prova ]; then

@@ -4,6 +4,7 @@
 #include "app/interfaccia.h"
 #include "app/riproduttore_differito.h"
 #include "app/stato.h"
+#include "app/voce_differita.h"
 
 #include <QApplication>
 
@@ -17,7 +18,8 @@ int main(int argc, char* argv[])
     CasualeOrologio casuale;   // the only seeding of the run
     StatoComune stato;
     RiproduttoreDifferito suoni(cartelle.suoni(), cartelle.modulo);
-    Applicazione applicazione(stato, casuale, suoni, cartelle.elenchi());
+    VoceDifferita voce(cartelle.modulo);
+    Applicazione applicazione(stato, casuale, suoni, voce, cartelle.elenchi());
     applicazione.avvia();
     return QApplication::exec();
 }

@@ -96,6 +96,11 @@ done
 [ "$(dpkg-deb -f "$pacchetto" Maintainer)" = "$manutentore" ] \
     || sbaglia "Maintainer is $(dpkg-deb -f "$pacchetto" Maintainer)"
 [ "$(dpkg-deb -f "$pacchetto" Package)" = lumeri ] || sbaglia "Package is not lumeri"
+# Reading aloud wants Speech Dispatcher and its Italian voices, recommended.
+raccomanda=$(dpkg-deb -f "$pacchetto" Recommends)
+for r in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng; do
+    grep -Eq "(^|, )$r( |,|$)" <<<"$raccomanda" || sbaglia "Recommends lacks $r: $raccomanda"
+done
 
 # No lintian errors; the warnings are shown.
 if ! limitato 120 lintian lintian --fail-on error "$pacchetto" >"$lavoro/lintian.log" 2>&1; then
@@ -107,7 +112,7 @@ grep -q 'hardening-' "$lavoro/lintian.log" && sbaglia "lintian finds the binarie
 # Unpacked, the files lie where the program looks for them.
 radice="$lavoro/radice"
 dpkg-deb -x "$pacchetto" "$radice"
-for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.so \
+for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.so usr/libexec/lumeri/lumeri_voce.so \
          usr/share/lumeri/testi/alterati.txt "usr/share/lumeri/testi/falsi maschili.txt" \
          usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav \
          usr/share/applications/org.example.lumeri.desktop usr/share/metainfo/org.example.lumeri.metainfo.xml \

@@ -57,6 +57,13 @@ public:
     void riproduci(Suono suono) override { suonati.append(suono); }
 };
 
+// Records what was read aloud.
+class RegistratoreVoce final : public Voce {
+public:
+    QStringList letti;
+    void leggi(const QString& testo) override { letti.append(testo); }
+};
+
 // A view that writes down, in order, every step the logic tells it:
 // "aggiorna", "informa:<text>", "chiedi:<question>", "menu", "svuota", "fuoco".
 // Questions get the answers of `risposte` in turn, then "No".
@@ -113,12 +120,13 @@ QString paroleNumerate(const QString& prefisso, int quante);
 QString recordNumerati(int quanti, int campi);
 
 // What one exercise's logic works with, on a folder of lists of its own: a
-// scripted random sequence and recorded sounds.
+// scripted random sequence, recorded sounds and a recorded voice.
 struct ContestoDiProva {
     CartellaProva cartella;
     StatoComune stato;
     CasualeCopione casuale;
     RegistratoreSuoni suoni;
+    RegistratoreVoce voce;
     LettoreElenchi lettore{cartella.testi()};
-    Contesto contesto{stato, casuale, suoni, lettore};
+    Contesto contesto{stato, casuale, suoni, lettore, voce};
 };

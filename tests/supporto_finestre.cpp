@@ -22,7 +22,7 @@ ProgrammaDiProva::ProgrammaDiProva(SorgenteCasuale& sorgente)
 
 ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni, SorgenteCasuale* sorgente)
     : casuale(std::move(estrazioni))
-    , applicazione(stato, sorgente ? *sorgente : casuale, suoni, cartella.percorso())
+    , applicazione(stato, sorgente ? *sorgente : casuale, suoni, voce, cartella.percorso())
 {
     cartella.scriviElenchiDueScelte();
     cartella.scriviElenchiScritte();
@@ -54,6 +54,7 @@ void Risponditore::prova()
     titolo = scatola->windowTitle();
     testo = scatola->text();
     simbolo = scatola->icon();
+    punti = scatola->font().pointSizeF();
     bottoni.clear();
     for (QAbstractButton* b : scatola->buttons())
         bottoni.append(b->text());
@@ -144,6 +145,12 @@ QString testoDi(QWidget* w, const QString& nome)
     if (auto* bottone = controllo<QAbstractButton>(w, nome))
         return bottone->text();
     return QStringLiteral("<none>");
+}
+
+QRect perScala(const QRect& twip, double scala)
+{
+    return QRect(qRound(twip.x() * scala), qRound(twip.y() * scala), qRound(twip.width() * scala),
+                 qRound(twip.height() * scala));
 }
 
 QRect inTwip(const QRect& pixel)

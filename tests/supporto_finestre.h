@@ -29,6 +29,7 @@ public:
     StatoComune stato;
     CasualeCopione casuale;
     RegistratoreSuoni suoni;
+    RegistratoreVoce voce;
     Applicazione applicazione;
 
 private:
@@ -45,6 +46,7 @@ public:
     QString testo;
     QStringList bottoni;
     int simbolo = 0;   // QMessageBox::Icon
+    double punti = 0;  // the size of its text
     bool risposto = false;
 
 private:
@@ -89,6 +91,9 @@ void cliccaMenu(QWidget* w, const char* nome);
 QColor sfondoDi(QWidget* w);
 // The text of a label, text box or button; "<none>" when there is no such control.
 QString testoDi(QWidget* w, const QString& nome);
+
+// A place in twips at a scale.
+QRect perScala(const QRect& twip, double scala);
 
 // A control's place in its parent, in twips (15 to a pixel), and whether it
 // lies within half a pixel of the place given.

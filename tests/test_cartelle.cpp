@@ -79,6 +79,7 @@ protected:
     void presentaElemento() override {}
     void blocca() override {}
     void sblocca() override {}
+    QString parolaDaLeggere() const override { return {}; }
 
 private:
     ErroreElenco guasto;

@@ -1,10 +1,12 @@
-// The draw rule, the palette, the sounds and the bounds of the counters.
+// The draw rule, the palette, the sounds, the voice and the bounds of the
+// counters.
 
 #include "app/casuale.h"
 #include "app/colori.h"
 #include "app/riproduttore_differito.h"
 #include "app/stato.h"
 #include "app/suoni.h"
+#include "app/voce_differita.h"
 #include "supporto.h"
 
 #include <QElapsedTimer>
@@ -27,6 +29,8 @@ private slots:
     void contatoriAiLimiti();
     void riproduttoreVero_data();
     void riproduttoreVero();
+    void voceVera_data();
+    void voceVera();
 };
 
 void TestColoriSuoni::regolaDiEstrazione_data()
@@ -175,6 +179,30 @@ void TestColoriSuoni::riproduttoreVero()
     for (Suono s : {Suono::Si1, Suono::No, Suono::Si4, Suono::Si4})
         riproduttore.riproduci(s);
     QVERIFY2(orologio.elapsed() < 200, qPrintable(QString::number(orologio.elapsed())));
+}
+
+void TestColoriSuoni::voceVera_data()
+{
+    // No test may hang on, or start, a real speech server: the module is
+    // given an engine no system has.
+    QTest::addColumn<QString>("modulo");
+    QTest::newRow("module, no engine") << LUMERI_MODULO;
+    QTest::newRow("no module") << "/nessuna/cartella";
+}
+
+void TestColoriSuoni::voceVera()
+{
+    // Reading never waits for the engine, and the voice lets go at once.
+    QFETCH(QString, modulo);
+    QElapsedTimer orologio;
+    orologio.start();
+    {
+        VoceDifferita voce(modulo, {QStringLiteral("nessuno")});
+        for (const char* parola : {"casa", "città", "pesce d'aprile"})
+            voce.leggi(QString::fromUtf8(parola));
+        QVERIFY2(orologio.elapsed() < 200, qPrintable(QString::number(orologio.elapsed())));
+    }
+    QVERIFY2(orologio.elapsed() < 1000, qPrintable(QString::number(orologio.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestColoriSuoni)

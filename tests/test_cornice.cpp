@@ -21,6 +21,7 @@ public:
     int presentati = 0;
     int blocchi = 0;
     int sblocchi = 0;
+    QString parola = QStringLiteral(" casa\n");
 
     void giusto() { esatto(); mostra(); }
     void sbagliato() { errato(); mostra(); }
@@ -43,6 +44,7 @@ protected:
     }
     void blocca() override { ++blocchi; }
     void sblocca() override { ++sblocchi; }
+    QString parolaDaLeggere() const override { return parola; }
 };
 
 struct Banco {
@@ -54,8 +56,9 @@ struct Banco {
     StatoComune stato;
     CasualeCopione casuale{{}, 0.1f};
     RegistratoreSuoni suoni;
+    RegistratoreVoce voce;
     LettoreElenchi lettore{QString()};
-    Contesto contesto{stato, casuale, suoni, lettore};
+    Contesto contesto{stato, casuale, suoni, lettore, voce};
     EsercizioProva esercizio{contesto};
     VistaRegistrata vista;
 };
@@ -142,7 +145,9 @@ void TestCornice::avvioGuasto()
     QVERIFY(b.esercizio.avvia());
     QVERIFY(!b.esercizio.avviato());
     QCOMPARE(b.esercizio.presentati, 0);
+    b.esercizio.leggiParola();   // no word before the start-up
     QVERIFY(b.vista.passi.isEmpty());
+    QVERIFY(b.voce.letti.isEmpty());
 }
 
 void TestCornice::suonoSoloConSi()
@@ -153,8 +158,16 @@ void TestCornice::suonoSoloConSi()
     b.esercizio.sbagliato();
     QCOMPARE(b.suoni.suonati.size(), 2);
     QCOMPARE(b.suoni.suonati.last(), Suono::No);
+    // Reading aloud follows the switch too; blanks around the word are not read.
+    b.esercizio.leggiParola();
+    b.esercizio.parola = QStringLiteral(" \t");
+    b.esercizio.leggiParola();
+    QCOMPARE(b.voce.letti, QStringList{QStringLiteral("casa")});
 
     b.esercizio.impostaSuono(false);
+    b.esercizio.parola = QStringLiteral("cane");
+    b.esercizio.leggiParola();
+    QCOMPARE(b.voce.letti.size(), 1);
     QVERIFY(!b.esercizio.cornice().suonoAttivo());
     const int usati = b.casuale.usati();
     b.esercizio.sbagliato();

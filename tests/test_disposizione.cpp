@@ -1,7 +1,8 @@
 // What the pupil sees of every window that stands: places, sizes, captions
 // (blanks counted), fonts and names, row by row from the program's layout
 // tables: the title screen, the main menu, the frame of all seventeen
-// exercise windows and the two-choice windows.
+// exercise windows and the two-choice windows; some rows again with the
+// window laid out at scale 2, as on the classroom's board.
 
 #include "app/applicazione.h"
 #include "app/contesto.h"
@@ -43,6 +44,7 @@ protected:
     void presentaElemento() override { caricaColori(); }
     void blocca() override {}
     void sblocca() override {}
+    QString parolaDaLeggere() const override { return {}; }
 };
 
 class SoloCornice final : public FinestraDi<NessunEsercizio> {
@@ -63,7 +65,8 @@ public:
     void erroreAllAvvio(QWidget*, const ErroreElenco&) override {}
 };
 
-// Where a control stands, in twips, how it is written and with which font.
+// Where a control stands, in twips, how it is written and with which font,
+// at scale 1; the window is laid out at `scala` and every measure follows.
 struct Atteso {
     QString nome;
     QString testo;    // caption; a null string: not checked
@@ -71,13 +74,14 @@ struct Atteso {
     QString famiglia;
     double punti;
     bool grassetto;
+    double scala = 1.0;
 };
 
 void confronta(QWidget* w, const Atteso& a)
 {
     QWidget* c = controllo(w, a.nome);
     QVERIFY2(c, qPrintable(a.nome));
-    QVERIFY2(aPosto(c, a.posto), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 twips")
+    QVERIFY2(aPosto(c, perScala(a.posto, a.scala)), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 twips")
                                                  .arg(a.nome)
                                                  .arg(inTwip(c->geometry()).x())
                                                  .arg(inTwip(c->geometry()).y())
@@ -86,8 +90,14 @@ void confronta(QWidget* w, const Atteso& a)
     if (!a.testo.isNull())
         QCOMPARE(testoDi(w, a.nome), a.testo);
     QCOMPARE(c->font().family(), a.famiglia);
-    QCOMPARE(c->font().pointSizeF(), a.punti);
+    QCOMPARE(c->font().pointSizeF(), a.punti * a.scala);
     QCOMPARE(c->font().bold(), a.grassetto);
+}
+
+// The size of a client area of `twip` at `scala`, in pixels.
+QSize area(const QSize& twip, double scala)
+{
+    return QSize(Interfaccia::pixel(twip.width(), scala), Interfaccia::pixel(twip.height(), scala));
 }
 
 const QString Arial = QStringLiteral("Arial");
@@ -154,6 +164,10 @@ void TestDisposizione::titolo_data()
                                << int(Qt::AlignLeft);
     QTest::newRow("BottoneAvvio") << Atteso{"BottoneAvvio", "Avvio", {2940, 4935, 4110, 1275}, "MS Sans Serif", 18, true}
                                   << 0;
+    QTest::newRow("Label2(0) at 2") << Atteso{"Label2_0", "Catalogare i lumeri", {720, 1575, 8415, 2535}, Arial, 48.75, true, 2}
+                                    << int(Qt::AlignHCenter);
+    QTest::newRow("BottoneAvvio at 2")
+        << Atteso{"BottoneAvvio", "Avvio", {2940, 4935, 4110, 1275}, "MS Sans Serif", 18, true, 2} << 0;
 }
 
 void TestDisposizione::titolo()
@@ -162,10 +176,14 @@ void TestDisposizione::titolo()
     QFETCH(int, allineamento);
     QWidget* w = finestra(QStringLiteral("FormAvvio"));
     QVERIFY(w);
-    QCOMPARE(inTwip(QRect(QPoint(), w->size())).size(), QSize(10530, 9075));
+    Interfaccia::impostaScala(w, atteso.scala);
+    QCOMPARE(w->size(), area({10530, 9075}, atteso.scala));
     confronta(w, atteso);
     if (auto* etichetta = controllo<QLabel>(w, atteso.nome))
         QCOMPARE(int(etichetta->alignment() & Qt::AlignHorizontal_Mask), allineamento);
+    // The picture is drawn for its size: 32 pixels at scale 1.
+    if (auto* bottone = controllo<QToolButton>(w, atteso.nome))
+        QCOMPARE(bottone->iconSize(), QSize(32, 32) * atteso.scala);
 }
 
 void TestDisposizione::menu_data()
@@ -204,6 +222,10 @@ void TestDisposizione::menu_data()
                                           {6360, 4560, 2895, 855}, Arial, 12, true};
     QTest::newRow("Option1(1)") << Atteso{"Option1_1", "attende la pressione del bottone per proseguire",
                                           {6360, 3240, 2655, 1215}, Arial, 12, true};
+    QTest::newRow("Command4 at 2") << Atteso{"Command4", "maschile femminile singolare plurale",
+                                             {3405, 630, 2300, 732}, Arial, 9.75, true, 2};
+    QTest::newRow("Option1(0) at 2") << Atteso{"Option1_0", "prosegue automaticamente  negli esercizi",
+                                               {6360, 4560, 2895, 855}, Arial, 12, true, 2};
 }
 
 void TestDisposizione::menu()
@@ -212,7 +234,8 @@ void TestDisposizione::menu()
     clicca(finestra(QStringLiteral("FormAvvio")), QStringLiteral("BottoneAvvio"));
     QWidget* w = finestra(QStringLiteral("FormMenu"));
     QVERIFY(w);
-    QCOMPARE(inTwip(QRect(QPoint(), w->size())).size(), QSize(9975, 7680));
+    Interfaccia::impostaScala(w, atteso.scala);
+    QCOMPARE(w->size(), area({9975, 7680}, atteso.scala));
     confronta(w, atteso);
 }
 
@@ -242,6 +265,7 @@ void TestDisposizione::cornice_data()
     QTest::addColumn<QPoint>("errati");
     QTest::addColumn<QPoint>("etichettaErrati");
     QTest::addColumn<QString>("nomeErrati");
+    QTest::addColumn<double>("scala");
     const struct {
         int form;
         int av[2];
@@ -266,14 +290,17 @@ void TestDisposizione::cornice_data()
         {16, {7320, 3720}, 2025, 1215, {7980, 420}, {7395, 1620}, {8235, 1500}, {7380, 2250}, {8220, 2130}},
         {17, {6240, 4320}, 2025, 1215, {7350, 210}, {6765, 1410}, {7605, 1290}, {6750, 2040}, {7590, 1920}},
     };
-    for (const auto& r : righe) {
+    auto riga = [](const auto& r, double scala) {
         const bool label2 = r.form == 8 || r.form == 14 || r.form == 16;
-        QTest::addRow("Form%d", r.form) << r.form << QRect(r.av[0], r.av[1], r.avW, r.avH)
-                                        << QPoint(r.ic[0], r.ic[1]) << QPoint(r.es[0], r.es[1])
-                                        << QPoint(r.ees[0], r.ees[1]) << QPoint(r.er[0], r.er[1])
-                                        << QPoint(r.eer[0], r.eer[1])
-                                        << (label2 ? QStringLiteral("Label2") : QStringLiteral("Label4"));
-    }
+        QTest::addRow("Form%d at %g", r.form, scala)
+            << r.form << QRect(r.av[0], r.av[1], r.avW, r.avH) << QPoint(r.ic[0], r.ic[1])
+            << QPoint(r.es[0], r.es[1]) << QPoint(r.ees[0], r.ees[1]) << QPoint(r.er[0], r.er[1])
+            << QPoint(r.eer[0], r.eer[1]) << (label2 ? QStringLiteral("Label2") : QStringLiteral("Label4")) << scala;
+    };
+    for (const auto& r : righe)
+        riga(r, 1);
+    riga(righe[13], 2);   // Form14
+    riga(righe[0], 2.5);
 }
 
 void TestDisposizione::cornice()
@@ -286,22 +313,28 @@ void TestDisposizione::cornice()
     QFETCH(QPoint, errati);
     QFETCH(QPoint, etichettaErrati);
     QFETCH(QString, nomeErrati);
+    QFETCH(double, scala);
     Contesto& contesto = programma->applicazione.contesto();
     SoloCornice w(contesto, navigazione, form);
     w.show();
+    Interfaccia::impostaScala(&w, scala);
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
-    QCOMPARE(inTwip(QRect(QPoint(), controllo(&w, QStringLiteral("sfondo"))->size())).size(), QSize(10305, 7695));
+    QCOMPARE(controllo(&w, QStringLiteral("sfondo"))->size(), area({10305, 7695}, scala));
     QVERIFY(!w.windowIcon().isNull());
 
-    confronta(&w, {"BottoneAvanti", "avanti", avanti, Arial, 14.25, true});
-    confronta(&w, {"ComandoIconaSi", "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
-                   QApplication::font().pointSizeF(), QApplication::font().bold()});
-    confronta(&w, {"ComandoIconaNo", "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
-                   QApplication::font().pointSizeF(), QApplication::font().bold()});
-    confronta(&w, {"Label1", "Esatti", QRect(esatti, QSize(735, 375)), Arial, 12, true});
-    confronta(&w, {nomeErrati, "Errati", QRect(errati, QSize(735, 495)), Arial, 12, true});
-    confronta(&w, {"EtichettaEsatti", "0", QRect(etichettaEsatti, QSize(975, 615)), Arial, 18, true});
-    confronta(&w, {"EtichettaErrati", "0", QRect(etichettaErrati, QSize(855, 615)), Arial, 18, true});
+    confronta(&w, {"BottoneAvanti", "avanti", avanti, Arial, 14.25, true, scala});
+    for (const char* faccia : {"ComandoIconaSi", "ComandoIconaNo"}) {
+        // No caption: the program's font at every scale; the picture grows.
+        confronta(&w, {faccia, "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
+                       QApplication::font().pointSizeF() / scala, QApplication::font().bold(), scala});
+        QCOMPARE(controllo<QToolButton>(&w, faccia)->iconSize(), QSize(32, 32) * scala);
+    }
+    confronta(&w, {"Label1", "Esatti", QRect(esatti, QSize(735, 375)), Arial, 12, true, scala});
+    confronta(&w, {nomeErrati, "Errati", QRect(errati, QSize(735, 495)), Arial, 12, true, scala});
+    confronta(&w, {"EtichettaEsatti", "0", QRect(etichettaEsatti, QSize(975, 615)), Arial, 18, true, scala});
+    confronta(&w, {"EtichettaErrati", "0", QRect(etichettaErrati, QSize(855, 615)), Arial, 18, true, scala});
+    // The menu bar's text grows with the window.
+    QCOMPARE(w.menuBar()->font().pointSizeF(), QApplication::font().pointSizeF() * scala);
     // Before the first answer only the sad face shows; "avanti" is hidden until the start-up.
     QVERIFY(controllo(&w, QStringLiteral("ComandoIconaNo"))->isVisible());
     QVERIFY(!controllo(&w, QStringLiteral("ComandoIconaSi"))->isVisible());
@@ -470,6 +503,12 @@ void TestDisposizione::treScelteEGriglia_data()
                {"Label8", "", {2730, 1995, 1800, 1695}, Arial, 14.25, true},
                {"Label9", "", {945, 3675, 1800, 1695}, Arial, 14.25, true},
                {"Label10", "", {2730, 3675, 1800, 1695}, Arial, 14.25, true}};
+    QTest::newRow("Form8 at 2")
+        << 8
+        << QList<Atteso>{
+               {"Text1", "", {1155, 630, 4545, 645}, Arial, 24, true, 2},
+               {"Label4", "maschile" + QString(19, u' ') + "femminile", {1260, 1785, 3480, 225}, sansSerif, 8.25, true, 2},
+               {"Label10", "", {2730, 3675, 1800, 1695}, Arial, 14.25, true, 2}};
 }
 
 void TestDisposizione::treScelteEGriglia()
@@ -479,6 +518,7 @@ void TestDisposizione::treScelteEGriglia()
     std::unique_ptr<QWidget> w(form == 13 ? static_cast<QWidget*>(finestraTreScelte(programma->applicazione.contesto(), navigazione))
                                           : new FinestraGriglia(programma->applicazione.contesto(), navigazione));
     w->show();
+    Interfaccia::impostaScala(w.get(), controlli.first().scala);
     QCOMPARE(w->objectName(), QStringLiteral("Form%1").arg(form));
     for (const Atteso& a : controlli)
         confronta(w.get(), a);

@@ -46,23 +46,28 @@ void TestDueScelte::estrazioni_data()
     QTest::addColumn<QList<float>>("valori");   // after the colour
     QTest::addColumn<int>("lista");
     QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("letto");   // what Ctrl+L reads aloud
 
-    QTest::newRow("Form1 masculine") << 1 << QList<float>{per(2, 2), per(3, 4)} << 2 << "mare";
+    QTest::newRow("Form1 masculine") << 1 << QList<float>{per(2, 2), per(3, 4)} << 2 << "mare" << "mare";
     QTest::newRow("Form1 feminine plural after singular") << 1 << QList<float>{per(1, 2), per(3, 3)} << 1
-                                                          << "case";
-    QTest::newRow("Form5 singular") << 5 << QList<float>{per(1, 2), per(4, 5)} << 1 << "libro";
-    QTest::newRow("Form5 plural") << 5 << QList<float>{per(2, 2), per(2, 2)} << 2 << "cani";
-    QTest::newRow("Form9 abstract") << 9 << QList<float>{per(2, 2), 0.99f} << 2 << "gioia";
-    QTest::newRow("Form10 capitals with accent") << 10 << QList<float>{per(1, 2), per(2, 2)} << 1 << "FORLÌ";
-    QTest::newRow("Form10 common in capitals") << 10 << QList<float>{per(2, 2), 0.0f} << 2 << "CITTÀ";
-    QTest::newRow("Form4 true pair") << 4 << QList<float>{per(1, 2), per(2, 2)} << 1 << "gallo / gallina";
-    QTest::newRow("Form4 false pair") << 4 << QList<float>{per(2, 2), per(1, 1)} << 2 << "porto / porta";
+                                                          << "case" << "case";
+    QTest::newRow("Form5 singular") << 5 << QList<float>{per(1, 2), per(4, 5)} << 1 << "libro" << "libro";
+    QTest::newRow("Form5 plural") << 5 << QList<float>{per(2, 2), per(2, 2)} << 2 << "cani" << "cani";
+    QTest::newRow("Form9 abstract") << 9 << QList<float>{per(2, 2), 0.99f} << 2 << "gioia" << "gioia";
+    QTest::newRow("Form10 capitals with accent") << 10 << QList<float>{per(1, 2), per(2, 2)} << 1 << "FORLÌ"
+                                                 << "Forlì";
+    QTest::newRow("Form10 common in capitals") << 10 << QList<float>{per(2, 2), 0.0f} << 2 << "CITTÀ" << "città";
+    QTest::newRow("Form4 true pair") << 4 << QList<float>{per(1, 2), per(2, 2)} << 1 << "gallo / gallina"
+                                     << "gallo, gallina";
+    QTest::newRow("Form4 false pair") << 4 << QList<float>{per(2, 2), per(1, 1)} << 2 << "porto / porta"
+                                      << "porto, porta";
     QTest::newRow("Form15 altered, empty columns drawn again")
         << 15 << QList<float>{per(1, 2), per(1, 2), per(2, 4), per(3, 4), per(2, 4), per(4, 4)} << 1
-        << "casa / casupola";
+        << "casa / casupola" << "casa, casupola";
     QTest::newRow("Form15 only form") << 15 << QList<float>{per(1, 2), per(2, 2), per(2, 4)} << 1
-                                      << "naso / nasone";
-    QTest::newRow("Form15 false pair") << 15 << QList<float>{per(2, 2), 0.5f} << 2 << "mulo / mulino";
+                                      << "naso / nasone" << "naso, nasone";
+    QTest::newRow("Form15 false pair") << 15 << QList<float>{per(2, 2), 0.5f} << 2 << "mulo / mulino"
+                                       << "mulo, mulino";
 }
 
 void TestDueScelte::estrazioni()
@@ -71,6 +76,7 @@ void TestDueScelte::estrazioni()
     QFETCH(QList<float>, valori);
     QFETCH(int, lista);
     QFETCH(QString, testo);
+    QFETCH(QString, letto);
     Banco b(form);
     b.casuale.aggiungi({per(17, 18)});
     for (float v : valori)
@@ -81,6 +87,8 @@ void TestDueScelte::estrazioni()
     QCOMPARE(b.logica->cornice().sfondo(), ColoreVb(0x00FF0000));
     QCOMPARE(int(b.stato.elencoScelto), lista);
     QCOMPARE(b.logica->testo(), testo);
+    b.logica->leggiParola();
+    QCOMPARE(b.voce.letti, QStringList{letto});
 }
 
 void TestDueScelte::giudizio_data()

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -147,14 +148,16 @@ void TestFinestre::esercizio_data()
     QTest::addColumn<QList<float>>("estrazioni");   // colour, list, index, column
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("giusto");
+    QTest::addColumn<QString>("letto");   // the item read aloud
 
-    QTest::newRow("Form1") << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2;
-    QTest::newRow("Form4") << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina" << 1;
-    QTest::newRow("Form5") << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2;
-    QTest::newRow("Form9") << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1;
-    QTest::newRow("Form10") << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2;
+    QTest::newRow("Form1") << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2 << "mare";
+    QTest::newRow("Form4") << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina" << 1
+                           << "gallo, gallina";
+    QTest::newRow("Form5") << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2 << "case";
+    QTest::newRow("Form9") << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1 << "sedia";
+    QTest::newRow("Form10") << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2 << "città";
     QTest::newRow("Form15") << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
-                            << "casa / casupola" << 1;
+                            << "casa / casupola" << 1 << "casa, casupola";
 }
 
 void TestFinestre::esercizio()
@@ -163,6 +166,7 @@ void TestFinestre::esercizio()
     QFETCH(QList<float>, estrazioni);
     QFETCH(QString, item);
     QFETCH(int, giusto);
+    QFETCH(QString, letto);
     QWidget* menu = apriMenu();
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
@@ -196,6 +200,32 @@ void TestFinestre::esercizio()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);   // waiting for "avanti"
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
 
+    // The word read aloud: Ctrl+L in the active window, and a click on it.
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QTest::keyClick(f, Qt::Key_L, Qt::ControlModifier);
+    clicca(f, QStringLiteral("Text1"));
+    QCOMPARE(programma->voce.letti, (QStringList{letto, letto}));
+
+    // F11 from a button: the whole screen, larger; the same item, counts and state.
+    QTest::keyClick(controllo(f, QStringLiteral("Bottone1")), Qt::Key_F11);
+    QVERIFY(f->isFullScreen());
+    const double scala = Interfaccia::scala(f);
+    QVERIFY(scala > 1);
+    // The layout in the middle of the client area, which fills the screen
+    // below the menu bar: the spare edge takes the window's colour.
+    QWidget* sfondo = controllo(f, QStringLiteral("sfondo"));
+    QCOMPARE(sfondo->width(), f->screen()->geometry().width());
+    const QPoint margine((sfondo->width() - Interfaccia::pixel(10305, scala)) / 2,
+                         (sfondo->height() - Interfaccia::pixel(7695, scala)) / 2);
+    QCOMPARE(controllo(f, QStringLiteral("Text1"))->geometry(),
+             Interfaccia::rettangolo(120, 240, 6855, 1455, scala).translated(margine));
+    QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
+    QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
+    QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
+    QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QCOMPARE(sfondoDi(f), QColor(Qt::black));
+
     risponditore.rispondi(QStringLiteral("Sì"));
     cliccaMenu(f, "mnuesci");
     QVERIFY(risponditore.risposto);
@@ -203,9 +233,18 @@ void TestFinestre::esercizio()
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
     QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
+    QCOMPARE(risponditore.punti, QApplication::font().pointSizeF() * scala);   // read from afar
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     QCOMPARE(programma->stato.contaEsatti, qint16(0));
     QCOMPARE(programma->stato.contaErrati, qint16(0));
+    // The menu comes in the whole screen too, until Escape.
+    menu = finestra(QStringLiteral("FormMenu"));
+    QVERIFY(menu->isFullScreen());
+    QVERIFY(Interfaccia::scala(menu) > 1);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QVERIFY(!menu->isFullScreen());
+    QCOMPARE(Interfaccia::scala(menu), 1.0);
+    QCOMPARE(menu->size(), QSize(665, 512));
 }
 
 void TestFinestre::attesaDiAvanti()

@@ -293,6 +293,16 @@ void TestFinestreTavole::collettivi()
     QCOMPARE(testoDi(f, "Label4_4"), QStringLiteral(" un insieme di alberi da frutto -> frutteto"));
     QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
+    // At another scale the shuffled boxes stay in their places, and the
+    // sentence is fitted to its box again (scaling the fitted font would
+    // cut it at this scale).
+    const double scala = 2.05;
+    Interfaccia::impostaScala(f, scala);
+    QVERIFY(aPosto(controllo(f, "Label3_8"), perScala({315, 420, 2115, 375}, scala)));
+    QVERIFY(aPosto(controllo(f, "Label3_0"), perScala({315, 1050, 2115, 380}, scala)));
+    QVERIFY(entra(f, "Label4_4"));
+    QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25 * scala);
+    Interfaccia::impostaScala(f, 1);
     QCOMPARE(testoDi(f, "Label3_4"), QString());
     QVERIFY(!controllo(f, "Label3_4")->isEnabled());
     QVERIFY(!lascia(f, "Label3_4", "Label4_4"));

@@ -101,6 +101,8 @@ void TestScelte::griglia()
     QCOMPARE(int(b.stato.elencoScelto), int(valori.first() * 4) + 1);
     QCOMPARE(b.logica->testo(), testo);
     QCOMPARE(b.logica->coloreIntestazioni(), Colori::Nero);
+    b.logica->leggiParola();
+    QCOMPARE(b.voce.letti, QStringList{testo});
 }
 
 void TestScelte::grigliaGiudizio_data()

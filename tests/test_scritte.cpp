@@ -92,6 +92,8 @@ void TestScritte::estrazioni()
     QCOMPARE(int(b.stato.elencoScelto), indice);
     QCOMPARE(b.logica->cornice().sfondo(), ColoreVb(0x00FF0000));   // the colour after the record
     QCOMPARE(b.logica->testo(), testo);
+    b.logica->leggiParola();   // the word shown, never the answer
+    QCOMPARE(b.voce.letti, QStringList{testo});
     // The answer box emptied before the word, and the focus given after it.
     QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "fuoco", "aggiorna"}));
     QVERIFY(b.logica->rispostaAbilitata());

@@ -1,6 +1,7 @@
 // The three boards: the order of their draws, the shuffle of the nine
-// places, judging by text, the ends of boards in both modes, and the lists
-// that cannot fill a board. Form17's clicks are tested on its window.
+// places, judging by text, the ends of boards in both modes, the lists
+// that cannot fill a board, and what a click or Ctrl+L reads aloud. Form17's
+// clicks are tested on its window.
 
 #include "app/casuale.h"
 #include "app/contesto.h"
@@ -149,6 +150,11 @@ void TestTavole::catalogaTavola()
     Banco<LogicaCataloga> b(attendi);
     primaTavola(b.casuale);
     LogicaCataloga& l = b.avvia();
+    // Read aloud: the word to drag, a noun, an empty box (nothing).
+    l.leggiParola();
+    l.leggiPrimitiva(1);
+    l.leggiCasella(0, 0);
+    QCOMPARE(b.voce.letti, (QStringList{"casetta", "libro"}));
 
     // A wrong box, then a box already filled.
     l.lascia(0, 1);
@@ -164,6 +170,8 @@ void TestTavole::catalogaTavola()
     l.lascia(0, 0);
     QCOMPARE(l.casella(0, 0), QStringLiteral("casetta"));
     QCOMPARE(b.stato.contaErrati, qint16(2));
+    l.leggiCasella(0, 0);
+    QCOMPARE(b.voce.letti.last(), QStringLiteral("casetta"));
 
     b.casuale.aggiungi({0.0f, per(3, 18), 0.0f, 0.0f});
     l.lascia(2, 1);   // nasone, on a black window: repainted
@@ -272,6 +280,12 @@ void TestTavole::collettiviAbbinamenti()
     QCOMPARE(l.nomi()[0], QString());
     QVERIFY(!l.trascinabili()[0]);
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[4]);
+    // Read aloud: a matched pair without its arrow, an emptied box (nothing),
+    // and for Ctrl+L the nouns still to drag, from the top down.
+    l.leggiInsieme(2);
+    l.leggiNome(0);
+    l.leggiParola();
+    QCOMPARE(b.voce.letti, (QStringList{"un insieme di capre, gregge", "flotta, gregge, c1, c3, c5, c7, c9, c11"}));
     l.lascia(0, 0);   // an emptied box is not dragged
     l.lascia(1, 2);   // a matched box is judged against its own pair
     QCOMPARE(b.stato.contaErrati, qint16(2));
@@ -300,6 +314,14 @@ void TestTavole::compostiEstrazioni()
     QCOMPARE(b.stato.quanti, (std::array<qint16, 4>{5, 2, 2, 0}));
     QCOMPARE(b.stato.voce(1, 2), QStringLiteral("apriscatole"));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[6]);
+    // Ctrl+L reads the nine from the top down; a click reads its word, and
+    // judges it.
+    l.leggiParola();
+    l.clicca(1);
+    QCOMPARE(b.voce.letti, (QStringList{"latte, apriscatole, nasone, casa, libriccino, sole, solaccio, panettiere, "
+                                        "lattaio",
+                                        "nasone"}));
+    QCOMPARE(b.stato.contaErrati, qint16(1));
 }
 
 void TestTavole::guasti_data()

@@ -3,6 +3,7 @@
 #include "app/dialoghi.h"
 #include "app/form_avvio.h"
 #include "app/form_menu.h"
+#include "app/interfaccia.h"
 #include "app/suoni.h"
 #include "drills/registro.h"
 #include "frame/finestra_esercizio.h"
@@ -10,17 +11,17 @@
 #include <QApplication>
 #include <QDir>
 
-Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni, Voce& voce,
                            const QString& cartellaProgramma, const QString& cartellaInsegnante)
-    : Applicazione(stato, casuale, suoni,
+    : Applicazione(stato, casuale, suoni, voce,
                    QStringList{cartellaInsegnante, QDir(cartellaProgramma).filePath(QStringLiteral("testi"))})
 {
 }
 
-Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni, Voce& voce,
                            const QStringList& cartelleElenchi)
     : lettore(cartelleElenchi)
-    , contesto_{stato, casuale, suoni, lettore}
+    , contesto_{stato, casuale, suoni, lettore, voce}
 {
 }
 
@@ -32,7 +33,7 @@ Applicazione::~Applicazione()
 void Applicazione::sostituisci(QWidget* nuova, QWidget* precedente)
 {
     nuova->setAttribute(Qt::WA_DeleteOnClose);
-    nuova->show();
+    Interfaccia::mostra(nuova);   // in the whole screen, while the run is there
     corrente = nuova;
     if (precedente && precedente != nuova)
         precedente->close();

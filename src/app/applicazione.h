@@ -15,10 +15,10 @@ class Applicazione final : public Navigazione {
 public:
     // `cartellaProgramma` holds the folders "testi" and "suoni"; the word
     // lists of `cartellaInsegnante`, when it exists, are read first.
-    Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+    Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni, Voce& voce,
                  const QString& cartellaProgramma, const QString& cartellaInsegnante = {});
     // The word lists of `cartelleElenchi`, each file from the first folder that holds it.
-    Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni,
+    Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni, Voce& voce,
                  const QStringList& cartelleElenchi);
     ~Applicazione() override;
 

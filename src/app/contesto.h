@@ -1,15 +1,19 @@
 #pragma once
 
+#include "app/voce.h"
+
 class StatoComune;
 class SorgenteCasuale;
 class RiproduttoreSuoni;
 class LettoreElenchi;
 
 // What an exercise's logic works with: the shared state, the random
-// sequence, the sounds and the word lists.
+// sequence, the sounds, the word lists and the voice that reads words aloud
+// (none where the program reads nothing aloud, as the list checker).
 struct Contesto {
     StatoComune& stato;
     SorgenteCasuale& casuale;
     RiproduttoreSuoni& suoni;
     const LettoreElenchi& lettore;
+    Voce& voce = Voce::muta();
 };

@@ -1,5 +1,7 @@
 #include "app/dialoghi.h"
 
+#include "app/interfaccia.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -12,6 +14,9 @@ int mostra(QWidget* genitore, QMessageBox::Icon simbolo, const QString& testo,
 {
     QMessageBox scatola(simbolo, QString::fromUtf8(Titolo), testo, bottoni, genitore);
     scatola.setObjectName(QStringLiteral("Messaggio"));
+    // Its text and buttons grow with the scale of its window, to be read
+    // from the back of the classroom; the symbol keeps the style's size.
+    scatola.setFont(Interfaccia::carattereInScala(scatola.font(), genitore));
     if (auto* si = scatola.button(QMessageBox::Yes))
         si->setText(QStringLiteral("Sì"));
     if (auto* no = scatola.button(QMessageBox::No))

@@ -21,25 +21,25 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
                                 Qt::Alignment allineamento) {
         auto* etichetta = new QLabel(testo, this);
         etichetta->setObjectName(QStringLiteral("Label2_%1").arg(indice));
-        etichetta->setGeometry(posto);
-        etichetta->setFont(carattere(punti));
+        disponi(etichetta, posto);
+        assegnaCarattere(etichetta, carattere(punti));
         etichetta->setWordWrap(true);
         etichetta->setAlignment(allineamento | Qt::AlignTop);
         return etichetta;
     };
-    creaEtichetta(0, QStringLiteral("Catalogare i lumeri"), rettangolo(720, 1575, 8415, 2535), 48.75,
+    creaEtichetta(0, QStringLiteral("Catalogare i lumeri"), QRect(720, 1575, 8415, 2535), 48.75,
                   Qt::AlignHCenter);
-    creaEtichetta(1, QStringLiteral("Esercitazioni ortografiche"), rettangolo(2280, 480, 4932, 852), 18,
+    creaEtichetta(1, QStringLiteral("Esercitazioni ortografiche"), QRect(2280, 480, 4932, 852), 18,
                   Qt::AlignLeft);
 
     auto* avvio = new QToolButton(this);
     avvio->setObjectName(QStringLiteral("BottoneAvvio"));
     avvio->setText(QStringLiteral("Avvio"));
     avvio->setIcon(figura);
-    avvio->setIconSize(QSize(32, 32));
+    dimensioneIcona(avvio, 32);
     avvio->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    avvio->setFont(carattereSansSerif(18));
-    avvio->setGeometry(rettangolo(2940, 4935, 4110, 1275));
+    assegnaCarattere(avvio, carattereSansSerif(18));
+    disponi(avvio, QRect(2940, 4935, 4110, 1275));
     avvio->setFocus();
     connect(avvio, &QToolButton::clicked, this, [this, &applicazione] { applicazione.mostraMenu(this); });
 
@@ -47,4 +47,10 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     auto& contesto = applicazione.contesto();
     contesto.stato.attendiBottone = true;
     dipingiSfondo(this, Colori::estrai(contesto.casuale));
+}
+
+void FormAvvio::keyPressEvent(QKeyEvent* evento)
+{
+    if (!tastoSchermo(this, evento))
+        QWidget::keyPressEvent(evento);
 }

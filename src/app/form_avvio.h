@@ -10,4 +10,7 @@ class FormAvvio final : public QWidget {
     Q_OBJECT
 public:
     explicit FormAvvio(Applicazione& applicazione);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 };

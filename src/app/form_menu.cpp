@@ -19,8 +19,8 @@ FormMenu::FormMenu(Applicazione& applicazione)
                               double punti) {
         auto* bottone = new BottoneACapo(didascalia, this);
         bottone->setObjectName(QString::fromLatin1(nome));
-        bottone->setGeometry(rettangolo(sinistra, alto, 2300, 732));
-        bottone->setFont(carattere(punti));
+        disponi(bottone, QRect(sinistra, alto, 2300, 732));
+        assegnaCarattere(bottone, carattere(punti));
         return bottone;
     };
 
@@ -46,20 +46,26 @@ FormMenu::FormMenu(Applicazione& applicazione)
     auto creaOpzione = [&](int indice, const QString& didascalia, const QRect& posto) {
         auto* opzione = new OpzioneACapo(didascalia, this);
         opzione->setObjectName(QStringLiteral("Option1_%1").arg(indice));
-        opzione->setGeometry(posto);
-        opzione->setFont(carattere(12));
+        disponi(opzione, posto);
+        assegnaCarattere(opzione, carattere(12));
         dipingiSfondo(opzione, sfondo);
         gruppo->addButton(opzione, indice);
         return opzione;
     };
     auto* automatica = creaOpzione(0, QStringLiteral("prosegue automaticamente  negli esercizi"),
-                                   rettangolo(6360, 4560, 2895, 855));
+                                   QRect(6360, 4560, 2895, 855));
     auto* attende = creaOpzione(1, QStringLiteral("attende la pressione del bottone per proseguire"),
-                                rettangolo(6360, 3240, 2655, 1215));
+                                QRect(6360, 3240, 2655, 1215));
     setTabOrder(precedente, attende);
     setTabOrder(attende, automatica);
 
     (contesto.stato.attendiBottone ? attende : automatica)->setChecked(true);
     connect(gruppo, &QButtonGroup::idClicked, this,
             [&contesto](int indice) { contesto.stato.attendiBottone = indice != 0; });
+}
+
+void FormMenu::keyPressEvent(QKeyEvent* evento)
+{
+    if (!tastoSchermo(this, evento))
+        QWidget::keyPressEvent(evento);
 }

@@ -10,4 +10,7 @@ class FormMenu final : public QWidget {
     Q_OBJECT
 public:
     explicit FormMenu(Applicazione& applicazione);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 };

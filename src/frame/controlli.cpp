@@ -1,21 +1,18 @@
 #include "frame/controlli.h"
 
+#include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 
 using namespace Interfaccia;
 
 namespace {
-
-QRect inPixel(const Rettangolo& r)
-{
-    return rettangolo(r.sinistra, r.alto, r.larghezza, r.altezza);
-}
 
 // What a drag of a box carries: it names no file and no text another program could take.
 const QString FormatoCasella = QStringLiteral("application/x-lumeri-casella");
@@ -24,12 +21,12 @@ const QString FormatoCasella = QStringLiteral("application/x-lumeri-casella");
 
 namespace Controlli {
 
-QLineEdit* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti)
+CasellaElemento* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti)
 {
-    auto* casella = new QLineEdit(genitore);
+    auto* casella = new CasellaElemento(genitore);
     casella->setObjectName(QStringLiteral("Text1"));
-    casella->setGeometry(inPixel(posto));
-    casella->setFont(carattere(punti));
+    disponi(casella, posto);
+    assegnaCarattere(casella, carattere(punti));
     casella->setReadOnly(true);
     casella->setFocusPolicy(Qt::NoFocus);
     casella->setContextMenuPolicy(Qt::NoContextMenu);
@@ -42,7 +39,19 @@ QString nomeElemento(const char* nome, int indice)
     return QStringLiteral("%1_%2").arg(QString::fromLatin1(nome)).arg(indice);
 }
 
+void disponi(QWidget* controllo, const Rettangolo& posto)
+{
+    Interfaccia::disponi(controllo, QRect(posto.sinistra, posto.alto, posto.larghezza, posto.altezza));
+}
+
 } // namespace Controlli
+
+void CasellaElemento::mouseReleaseEvent(QMouseEvent* evento)
+{
+    QLineEdit::mouseReleaseEvent(evento);
+    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()) && !hasSelectedText())
+        emit cliccata();
+}
 
 void BottoneRisposta::paintEvent(QPaintEvent*)
 {
@@ -96,8 +105,8 @@ RigaBottoni::RigaBottoni(QWidget* genitore, std::span<const ControlloDisposto> b
     for (const ControlloDisposto& b : bottoni) {
         auto* bottone = new BottoneRisposta(QString::fromUtf8(b.didascalia), genitore);
         bottone->setObjectName(QString::fromLatin1(b.nome));
-        bottone->setGeometry(inPixel(b.posto));
-        bottone->setFont(carattere(punti));
+        Controlli::disponi(bottone, b.posto);
+        assegnaCarattere(bottone, carattere(punti));
         QObject::connect(bottone, &QPushButton::clicked, bottone, [premuto, numero] { premuto(numero); });
         if (!bottoni_.isEmpty())
             QWidget::setTabOrder(bottoni_.last(), bottone);
@@ -123,8 +132,8 @@ Casella::Casella(QWidget* genitore, const QString& nome, int indice, const Retta
     , indice_(indice)
 {
     setObjectName(nome);
-    setGeometry(inPixel(posto));
-    setFont(carattere(14.25));
+    Controlli::disponi(this, posto);
+    assegnaCarattere(this, carattere(14.25));
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -151,6 +160,12 @@ void Casella::mouseReleaseEvent(QMouseEvent* evento)
         emit cliccata(indice_);
 }
 
+void Casella::resizeEvent(QResizeEvent* evento)
+{
+    setLineWidth(qMax(1, qRound(Interfaccia::scala(this))));
+    QLabel::resizeEvent(evento);
+}
+
 void CasellaTrascinabile::mousePressEvent(QMouseEvent* evento)
 {
     if (evento->button() != Qt::LeftButton) {
@@ -163,7 +178,10 @@ void CasellaTrascinabile::mousePressEvent(QMouseEvent* evento)
     trascinamento->setMimeData(dati);
     trascinamento->setPixmap(grab());
     trascinamento->setHotSpot(evento->position().toPoint());
-    trascinamento->exec(Qt::MoveAction);   // the target's drop runs in here
+    const QPointer<CasellaTrascinabile> questa(this);
+    // The target's drop runs in here.
+    if (trascinamento->exec(Qt::MoveAction) == Qt::IgnoreAction && questa && rect().contains(mapFromGlobal(QCursor::pos())))
+        emit cliccata(indice());
 }
 
 CasellaBersaglio::CasellaBersaglio(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)

@@ -5,19 +5,35 @@
 #include "frame/disposizione.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <functional>
 #include <optional>
 #include <span>
 
-class QLineEdit;
+// Text1: the box that shows the item. Display only: the pupil never types
+// into it, and it takes no focus; a click on it says cliccata() (the word is
+// read aloud).
+class CasellaElemento final : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void cliccata();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+};
 
 // Controls that several exercise windows share, each written once.
 namespace Controlli {
 
-// Text1: the box that shows the item, in Arial bold. Display only: the pupil
-// never types into it, and it takes no focus.
-QLineEdit* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti);
+// Text1 at its place, in Arial bold of the window's size.
+CasellaElemento* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti);
+
+// A control at its place in twips, at the scale of its window (Interfaccia::disponi).
+void disponi(QWidget* controllo, const Rettangolo& posto);
 
 // The objectName of element `indice` of a control array: "Label3_0".
 QString nomeElemento(const char* nome, int indice);
@@ -73,6 +89,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    // The border grows with the window's scale.
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     int indice_;
@@ -81,7 +99,7 @@ private:
 
 // A box the pupil drags with the mouse: pressing the button on it starts a
 // drag at once, as long as it is enabled. The box it is dropped on tells
-// what happened.
+// what happened; let go on the box itself, with no drop, it is a click.
 class CasellaTrascinabile : public Casella {
     Q_OBJECT
 public:

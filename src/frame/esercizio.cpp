@@ -69,6 +69,18 @@ void Esercizio::esci()
     vista_->tornaAlMenu();
 }
 
+void Esercizio::leggiParola()
+{
+    leggi(parolaDaLeggere());
+}
+
+void Esercizio::leggi(const QString& testo)
+{
+    const QString parole = testo.simplified();
+    if (avviato_ && cornice_.suonoAttivo() && !parole.isEmpty())
+        contesto.voce.leggi(parole);
+}
+
 void Esercizio::esatto()
 {
     cornice_.segnaEsatto();

@@ -37,6 +37,8 @@ public:
     void impostaSuono(bool attivo); // "sì" or "no" of "Suono?"
     void informazioni();            // "Informazioni": the about box
     void esci();                    // "Esci": asks, and on "Sì" back to the menu
+    // Ctrl+L, or a click on the word shown: the window's word read aloud.
+    void leggiParola();
 
     const Cornice& cornice() const { return cornice_; }
 
@@ -45,6 +47,9 @@ protected:
     virtual void presentaElemento() = 0;
     virtual void blocca() = 0;     // no second answer to an answered item
     virtual void sblocca() = 0;
+    // The window's word, as it is read aloud: what the item box shows,
+    // unless the drill says otherwise.
+    virtual QString parolaDaLeggere() const = 0;
 
     Vista& vista() const { return *vista_; }
     // Tells the view that the state changed.
@@ -65,6 +70,9 @@ protected:
     // "Aiutami": the expected answer in a message box, then one point off
     // the right answers.
     void aiuta(const QString& risposta);
+    // Reads `testo` aloud, once the window has started and while its sound
+    // is on; a text with no word in it is not read. It never delays the drill.
+    void leggi(const QString& testo);
 
     Contesto& contesto;
 

@@ -49,6 +49,7 @@ FinestraEsercizio::~FinestraEsercizio()
 void FinestraEsercizio::creaMenu()
 {
     QMenuBar* barra = menuBar();
+    assegnaCarattere(barra, barra->font());   // it grows with the window's scale
 
     QAction* azzera = barra->addAction(conSpazi("Azzera conteggio", 10));
     azzera->setObjectName(QStringLiteral("MenuAzzera"));
@@ -62,6 +63,7 @@ void FinestraEsercizio::creaMenu()
     suonoSi->setObjectName(QStringLiteral("mnuSuonoSi"));
     suonoNo = suono->addAction(QStringLiteral("no"));
     suonoNo->setObjectName(QStringLiteral("mnuSuonoNo"));
+    assegnaCarattere(suono, suono->font());
     for (QAction* voce : {suonoSi, suonoNo}) {
         voce->setCheckable(true);
         connect(voce, &QAction::triggered, this, [this, voce] { logica_->impostaSuono(voce == suonoSi); });
@@ -74,6 +76,13 @@ void FinestraEsercizio::creaMenu()
     QAction* esci = barra->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuesci"));
     connect(esci, &QAction::triggered, this, [this] { logica_->esci(); });
+
+    // Ctrl+L reads the window's word aloud; it has no item in the menu bar.
+    auto* leggi = new QAction(this);
+    leggi->setObjectName(QStringLiteral("leggi"));
+    leggi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(leggi);
+    connect(leggi, &QAction::triggered, this, [this] { logica_->leggiParola(); });
 }
 
 void FinestraEsercizio::creaControlli()
@@ -84,18 +93,18 @@ void FinestraEsercizio::creaControlli()
     avanti->setObjectName(QStringLiteral("BottoneAvanti"));
     avanti->setText(QStringLiteral("avanti"));
     avanti->setIcon(icona(QStringLiteral("freccia")));
-    avanti->setIconSize(QSize(32, 32));
+    dimensioneIcona(avanti, 32);
     avanti->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    avanti->setFont(carattere(14.25));
-    avanti->setGeometry(rettangolo(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
+    assegnaCarattere(avanti, carattere(14.25));
+    disponi(avanti, QRect(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
     connect(avanti, &QToolButton::clicked, this, [this] { logica_->avanti(); });
 
     auto creaFaccia = [this, &d](const char* nome, const char* figura, const char* descrizione) {
         auto* faccia = new QToolButton(sfondo_);
         faccia->setObjectName(QString::fromLatin1(nome));
         faccia->setIcon(icona(QString::fromLatin1(figura)));
-        faccia->setIconSize(QSize(32, 32));
-        faccia->setGeometry(rettangolo(d.icone.sinistra, d.icone.alto, 855, 750));
+        dimensioneIcona(faccia, 32);
+        disponi(faccia, QRect(d.icone.sinistra, d.icone.alto, 855, 750));
         faccia->setFocusPolicy(Qt::NoFocus);
         faccia->setAccessibleName(QString::fromUtf8(descrizione));
         return faccia;
@@ -107,8 +116,8 @@ void FinestraEsercizio::creaControlli()
                                 int altezza, double punti) {
         auto* etichetta = new QLabel(testo, sfondo_);
         etichetta->setObjectName(nome);
-        etichetta->setGeometry(rettangolo(p.sinistra, p.alto, larghezza, altezza));
-        etichetta->setFont(carattere(punti));
+        disponi(etichetta, QRect(p.sinistra, p.alto, larghezza, altezza));
+        assegnaCarattere(etichetta, carattere(punti));
         etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return etichetta;
     };
@@ -142,7 +151,17 @@ bool FinestraEsercizio::event(QEvent* evento)
 {
     if (evento->type() == QEvent::WindowActivate && disposizione_.avvioAdAttivazione)
         avviaAllAttivazione();
+    if (evento->type() == eventoScala()) {
+        aggiorna();   // what the drill fits to its boxes, fitted again
+        return true;
+    }
     return QMainWindow::event(evento);
+}
+
+void FinestraEsercizio::keyPressEvent(QKeyEvent* evento)
+{
+    if (!tastoSchermo(this, evento))
+        QMainWindow::keyPressEvent(evento);
 }
 
 void FinestraEsercizio::showEvent(QShowEvent* evento)

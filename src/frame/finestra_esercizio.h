@@ -46,6 +46,8 @@ protected:
     virtual void aggiornaEsercizio() = 0;
 
     bool event(QEvent* evento) override;
+    // F11 and Escape for the whole screen, when no control of the drill took them.
+    void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
 
 private:

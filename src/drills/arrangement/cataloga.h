@@ -21,6 +21,10 @@ public:
 
     // The word dropped on box `tipo` (0 to 3) of column `colonna` (0 to 2).
     void lascia(int colonna, int tipo);
+    // A click on a noun box, or on a target box: its word read aloud. The
+    // window's word is the word to drag.
+    void leggiPrimitiva(int colonna) { leggi(primitiva(colonna)); }
+    void leggiCasella(int colonna, int tipo) { leggi(casella(colonna, tipo)); }
 
     // The noun heading a column (Label5).
     QString primitiva(int colonna) const;
@@ -44,6 +48,7 @@ protected:
     void presentaElemento() override;
     void blocca() override;
     void sblocca() override;
+    QString parolaDaLeggere() const override { return parola_; }
 
 private:
     void presentaParola();

@@ -10,6 +10,7 @@
 namespace {
 
 const QString File = QStringLiteral("collettivi.txt");
+const QString Freccia = QStringLiteral(" -> ");   // between a matched pair
 
 } // namespace
 
@@ -63,6 +64,24 @@ void LogicaCollettivi::presentaElemento()
     }
 }
 
+void LogicaCollettivi::leggiNome(int casella)
+{
+    if (casella >= 0 && casella < Coppie)
+        leggi(nomi_[std::size_t(casella)]);
+}
+
+void LogicaCollettivi::leggiInsieme(int casella)
+{
+    // A matched pair is read as its words, without the arrow.
+    if (casella >= 0 && casella < Coppie)
+        leggi(QString(insiemi_[std::size_t(casella)]).replace(Freccia, QStringLiteral(", ")));
+}
+
+QString LogicaCollettivi::parolaDaLeggere() const
+{
+    return Posti::dallAlto(posti_, nomi_);   // a matched noun's box is empty
+}
+
 void LogicaCollettivi::lascia(int sorgente, int bersaglio)
 {
     if (!avviato() || sorgente < 0 || sorgente >= Coppie || bersaglio < 0 || bersaglio >= Coppie
@@ -75,7 +94,7 @@ void LogicaCollettivi::lascia(int sorgente, int bersaglio)
         mostra();
         return;
     }
-    insieme = QStringLiteral(" un insieme di ") + insieme + QStringLiteral(" -> ") + nome;
+    insieme = QStringLiteral(" un insieme di ") + insieme + Freccia + nome;
     nome.clear();
     segnaEsatto();
     if (cornice().sfondo() == Colori::Nero)

@@ -21,6 +21,10 @@ public:
     // Box `sorgente` of the first column dropped on box `bersaglio` of the
     // second (0 to 8 each).
     void lascia(int sorgente, int bersaglio);
+    // A click on a box of the first or the second column: its words read
+    // aloud. The window's word is the nouns still to drag, from the top down.
+    void leggiNome(int casella);
+    void leggiInsieme(int casella);
 
     // The first column (Label3): texts, whether each can be dragged, and the
     // place (0 to 8) each stands in.
@@ -39,6 +43,7 @@ protected:
     void presentaElemento() override;
     void blocca() override {}   // by the end of a board no box can be dragged
     void sblocca() override {}
+    QString parolaDaLeggere() const override;
 
 private:
     std::array<int, Coppie> coppie{};

@@ -84,6 +84,7 @@ void LogicaComposti::clicca(int indice)
 {
     if (!avviato() || !abilitate_ || indice < 0 || indice >= Caselle)
         return;
+    leggi(parole_[std::size_t(indice)]);
     if (indice == 0) {
         segnaEsatto();
         prosegui();
@@ -92,6 +93,11 @@ void LogicaComposti::clicca(int indice)
         istruzioneBianca_ = true;
     }
     mostra();
+}
+
+QString LogicaComposti::parolaDaLeggere() const
+{
+    return Posti::dallAlto(posti_, parole_);
 }
 
 void LogicaComposti::blocca()

@@ -17,7 +17,8 @@ public:
 
     explicit LogicaComposti(Contesto& contesto);
 
-    // Box `indice` (0 to 8) clicked.
+    // Box `indice` (0 to 8) clicked: its word is read aloud and judged. The
+    // window's word is the nine, from the top down.
     void clicca(int indice);
 
     // Label3: texts, the place (0 to 8) of each box, their background and
@@ -34,6 +35,7 @@ protected:
     void presentaElemento() override;
     void blocca() override;
     void sblocca() override;
+    QString parolaDaLeggere() const override;
 
 private:
     Tabella alterati;   // noun and its four altered forms

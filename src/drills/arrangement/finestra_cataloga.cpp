@@ -28,17 +28,20 @@ FinestraCataloga::FinestraCataloga(Contesto& contesto, Navigazione& navigazione)
     : FinestraDi(navigazione, 14, std::make_unique<LogicaCataloga>(contesto))
     , parola(new CasellaTrascinabile(sfondo(), QStringLiteral("Label4"), 0, {1995, 525, Larghezza, Altezza}))
 {
+    connect(parola, &Casella::cliccata, this, [this] { logica().leggiParola(); });
     for (int c = 0; c < LogicaCataloga::Colonne; ++c) {
         const int sinistra = sinistre[std::size_t(c)];
         auto* primitiva = new Casella(sfondo(), Controlli::nomeElemento("Label5", c), c,
                                       {sinistra, 1155, Larghezza, Altezza});
         primitiva->colora(GialloChiaro);
+        connect(primitiva, &Casella::cliccata, this, [this](int colonna) { logica().leggiPrimitiva(colonna); });
         primitive[std::size_t(c)] = primitiva;
         for (int t = 0; t < LogicaCataloga::Tipi; ++t) {
             auto* casella = new CasellaBersaglio(sfondo(), Controlli::nomeElemento(colonne[std::size_t(c)], t), t,
                                                  {sinistra, alti[std::size_t(t)], Larghezza, Altezza});
             connect(casella, &CasellaBersaglio::lasciata, this,
                     [this, c](int, int tipo) { logica().lascia(c, tipo); });
+            connect(casella, &Casella::cliccata, this, [this, c](int tipo) { logica().leggiCasella(c, tipo); });
             caselle[std::size_t(c)][std::size_t(t)] = casella;
         }
     }
@@ -46,9 +49,8 @@ FinestraCataloga::FinestraCataloga(Contesto& contesto, Navigazione& navigazione)
         const ControlloDisposto& d = righe[r];
         auto* didascalia = new QLabel(QString::fromUtf8(d.didascalia), sfondo());
         didascalia->setObjectName(QString::fromLatin1(d.nome));
-        didascalia->setGeometry(Interfaccia::rettangolo(d.posto.sinistra, d.posto.alto, d.posto.larghezza,
-                                                        d.posto.altezza));
-        didascalia->setFont(Interfaccia::carattereSansSerif());
+        Controlli::disponi(didascalia, d.posto);
+        Interfaccia::assegnaCarattere(didascalia, Interfaccia::carattereSansSerif());
         didascalia->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         didascalie[r] = didascalia;
     }

@@ -19,14 +19,21 @@ int altezzaNome(int indice)
 }
 
 // A box of the second column in its font, or smaller where a long pair
-// would not fit it whole: the sentence is never cut.
+// would not fit it whole: the sentence is never cut. It is fitted at the
+// window's scale, and again at each new scale.
 void scriviIntero(QLabel* casella, const QString& testo)
 {
-    QFont font = Interfaccia::carattere(PuntiInsiemi);
+    const double scala = Interfaccia::scala(casella);
     const int larghezza = casella->contentsRect().width();
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(testo) > larghezza)
+    QFont font = Interfaccia::carattere(PuntiInsiemi);
+    auto largo = [&] {
+        QFont disegnato = font;
+        disegnato.setPointSizeF(font.pointSizeF() * scala);
+        return QFontMetrics(disegnato).horizontalAdvance(testo);
+    };
+    while (font.pointSizeF() > 6 && largo() > larghezza)
         font.setPointSizeF(font.pointSizeF() - 0.75);
-    casella->setFont(font);
+    Interfaccia::assegnaCarattere(casella, font);
     casella->setText(testo);
 }
 
@@ -38,8 +45,8 @@ FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazi
     auto* istruzione =
         new QLabel(QStringLiteral("Trascina il nome della prima colonna sul corrispondente della seconda"), sfondo());
     istruzione->setObjectName(QStringLiteral("Label5"));
-    istruzione->setGeometry(Interfaccia::rettangolo(315, 105, 6420, 225));
-    istruzione->setFont(Interfaccia::carattereSansSerif());
+    Interfaccia::disponi(istruzione, QRect(315, 105, 6420, 225));
+    Interfaccia::assegnaCarattere(istruzione, Interfaccia::carattereSansSerif());
     istruzione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < LogicaCollettivi::Coppie; ++i) {
@@ -47,9 +54,11 @@ FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazi
                                                        {SinistraNomi, Posti::alto(i), LarghezzaNomi, altezzaNome(i)});
         auto* insieme = new CasellaBersaglio(sfondo(), Controlli::nomeElemento("Label4", i), i,
                                              {2835, Posti::alto(i), 4005, Altezza});
-        insieme->setFont(Interfaccia::carattere(PuntiInsiemi));
+        Interfaccia::assegnaCarattere(insieme, Interfaccia::carattere(PuntiInsiemi));
         connect(insieme, &CasellaBersaglio::lasciata, this,
                 [this](int sorgente, int bersaglio) { logica().lascia(sorgente, bersaglio); });
+        connect(insieme, &Casella::cliccata, this, [this](int k) { logica().leggiInsieme(k); });
+        connect(nomi[std::size_t(i)], &Casella::cliccata, this, [this](int k) { logica().leggiNome(k); });
         insiemi[std::size_t(i)] = insieme;
     }
     aggiorna();
@@ -60,8 +69,7 @@ void FinestraCollettivi::aggiornaEsercizio()
     const LogicaCollettivi& l = logica();
     for (std::size_t i = 0; i < nomi.size(); ++i) {
         CasellaTrascinabile* nome = nomi[i];
-        nome->setGeometry(Interfaccia::rettangolo(SinistraNomi, Posti::alto(l.posti()[i]), LarghezzaNomi,
-                                                  altezzaNome(int(i))));
+        Interfaccia::disponi(nome, QRect(SinistraNomi, Posti::alto(l.posti()[i]), LarghezzaNomi, altezzaNome(int(i))));
         nome->setText(l.nomi()[i]);
         nome->setEnabled(l.trascinabili()[i]);
         scriviIntero(insiemi[i], l.insiemi()[i]);

@@ -17,8 +17,8 @@ FinestraComposti::FinestraComposti(Contesto& contesto, Navigazione& navigazione)
     , istruzione(new QLabel(QStringLiteral("Clicca sul nome composto"), sfondo()))
 {
     istruzione->setObjectName(QStringLiteral("Label5"));
-    istruzione->setGeometry(Interfaccia::rettangolo(315, 105, 4215, 225));
-    istruzione->setFont(Interfaccia::carattereSansSerif());
+    Interfaccia::disponi(istruzione, QRect(315, 105, 4215, 225));
+    Interfaccia::assegnaCarattere(istruzione, Interfaccia::carattereSansSerif());
     istruzione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int i = 0; i < LogicaComposti::Caselle; ++i) {
         auto* parola = new Casella(sfondo(), Controlli::nomeElemento("Label3", i), i,
@@ -35,8 +35,7 @@ void FinestraComposti::aggiornaEsercizio()
     Interfaccia::coloraTesto(istruzione, l.istruzioneBianca() ? Colori::Bianco : Colori::Nero);
     for (int i = 0; i < LogicaComposti::Caselle; ++i) {
         Casella* parola = parole[std::size_t(i)];
-        parola->setGeometry(
-            Interfaccia::rettangolo(Sinistra, Posti::alto(l.posti()[std::size_t(i)]), Larghezza, Altezza));
+        Interfaccia::disponi(parola, QRect(Sinistra, Posti::alto(l.posti()[std::size_t(i)]), Larghezza, Altezza));
         parola->setText(l.parole()[std::size_t(i)]);
         parola->colora(l.colore(i));
         parola->setEnabled(l.abilitate());

@@ -2,6 +2,8 @@
 
 #include "app/casuale.h"
 
+#include <QStringList>
+
 namespace Posti {
 
 std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
@@ -15,6 +17,19 @@ std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
         posto[std::size_t(p)] = j;
     }
     return posto;
+}
+
+QString dallAlto(const std::array<int, Caselle>& posti, const std::array<QString, Caselle>& testi)
+{
+    std::array<QString, Caselle> inPosto;
+    for (std::size_t i = 0; i < posti.size(); ++i)
+        inPosto[std::size_t(posti[i])] = testi[i];
+    QStringList parole;
+    for (const QString& testo : inPosto) {
+        if (!testo.isEmpty())
+            parole.append(testo);
+    }
+    return parole.join(QStringLiteral(", "));
 }
 
 } // namespace Posti

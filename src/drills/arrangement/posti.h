@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 class SorgenteCasuale;
@@ -20,5 +21,10 @@ inline constexpr int alto(int posto) { return 420 + 630 * posto; }
 // orders are not equally likely (the boxes in their own order come up about
 // once in 1068 times).
 std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale);
+
+// The texts of the boxes as they stand from the top place down, box i in
+// place posti[i], joined by commas; empty boxes left out. The boards' word
+// read aloud.
+QString dallAlto(const std::array<int, Caselle>& posti, const std::array<QString, Caselle>& testi);
 
 } // namespace Posti

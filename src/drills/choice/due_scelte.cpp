@@ -120,26 +120,28 @@ void LogicaDueScelte::presentaElemento()
     stato.elencoScelto = static_cast<qint16>(contesto.casuale.estrai(2));
     const int lista = stato.elencoScelto;
     const int indice = contesto.casuale.estrai(stato.quanti[static_cast<std::size_t>(lista - 1)]);
-    mostraTesto(testoElemento(lista, indice));
+    // A pair is shown "first / second" and read as two words; capitals are
+    // only shown.
+    const QStringList parole = paroleElemento(lista, indice);
+    const QString testo = parole.join(QStringLiteral(" / "));
+    mostraTesto(config_.modo == ModoDueScelte::Maiuscole ? testo.toUpper() : testo, parole.join(QStringLiteral(", ")));
 }
 
-QString LogicaDueScelte::testoElemento(int lista, int indice)
+QStringList LogicaDueScelte::paroleElemento(int lista, int indice)
 {
     const auto& stato = contesto.stato;
-    const QString separatore = QStringLiteral(" / ");
     switch (config_.modo) {
     case ModoDueScelte::Parole:
-        return stato.voce(lista, indice);
     case ModoDueScelte::Maiuscole:
-        return stato.voce(lista, indice).toUpper();
+        return {stato.voce(lista, indice)};
     case ModoDueScelte::Coppie:
-        return stato.voce(lista, indice) + separatore + stato.voce(lista + 2, indice);
+        return {stato.voce(lista, indice), stato.voce(lista + 2, indice)};
     case ModoDueScelte::Alterati:
         break;
     }
     if (lista == 2) {
         const QStringList record = tabellaFalsiAlterati.value(indice - 1);
-        return record.value(0) + separatore + record.value(1);
+        return {record.value(0), record.value(1)};
     }
     // A column from 2 to 5, drawn again while it is empty: every record has
     // an altered form, so the draw ends.
@@ -149,5 +151,5 @@ QString LogicaDueScelte::testoElemento(int lista, int indice)
         const int campo = contesto.casuale.estrai(4) + 1;
         alterato = record.value(campo - 1);
     }
-    return record.value(0) + separatore + alterato;
+    return {record.value(0), alterato};
 }

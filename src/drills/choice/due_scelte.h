@@ -40,7 +40,8 @@ protected:
     void presentaElemento() override;
 
 private:
-    QString testoElemento(int lista, int indice);
+    // The words of the item as the lists hold them: a noun, or a pair.
+    QStringList paroleElemento(int lista, int indice);
 
     const ConfigDueScelte& config_;
     // The window's own tables of records (the altered-noun window only).

@@ -34,8 +34,8 @@ QLabel* etichetta(QWidget* genitore, const ControlloDisposto& c, const QFont& ca
     auto* e = new QLabel(QString::fromUtf8(c.didascalia), genitore);
     e->setObjectName(QString::fromLatin1(c.nome));
     e->setTextFormat(Qt::PlainText);
-    e->setGeometry(rettangolo(c.posto.sinistra, c.posto.alto, c.posto.larghezza, c.posto.altezza));
-    e->setFont(carattere);
+    Controlli::disponi(e, c.posto);
+    assegnaCarattere(e, carattere);
     e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return e;
 }
@@ -49,6 +49,7 @@ FinestraGriglia::FinestraGriglia(Contesto& contesto, Navigazione& navigazione)
         etichetta(sfondo(), {"Label3", "Clicca nella casella esatta", {105, 210, 4320, 435}}, carattere(14.25));
     coloraTesto(istruzione, Colori::Celeste);
     testo = Controlli::casellaElemento(sfondo(), {1155, 630, 4545, 645}, 24);
+    connect(testo, &CasellaElemento::cliccata, this, [this] { logica().leggiParola(); });
     for (std::size_t i = 0; i < intestazioni.size(); ++i)
         intestazioni[i] = etichetta(sfondo(), intestazioniGriglia[i], carattereSansSerif());
     for (std::size_t i = 0; i < caselle.size(); ++i) {

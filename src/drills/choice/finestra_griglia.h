@@ -7,7 +7,7 @@
 
 class Casella;
 class QLabel;
-class QLineEdit;
+class CasellaElemento;
 struct Contesto;
 
 // Form8: the noun in Text1 and the grid of four boxes, Label7 to Label10,
@@ -21,7 +21,7 @@ protected:
     void aggiornaEsercizio() override;
 
 private:
-    QLineEdit* testo;
+    CasellaElemento* testo;
     std::array<QLabel*, 3> intestazioni{};
     std::array<Casella*, 4> caselle{};
 };

@@ -10,6 +10,7 @@ FinestraAScelta::FinestraAScelta(Navigazione& navigazione, int form, std::unique
     , testo(Controlli::casellaElemento(sfondo(), {120, 240, 6855, 1455}, 27.75))
     , bottoni(sfondo(), righe, punti, [this](int numero) { logica().premi(numero); })
 {
+    connect(testo, &CasellaElemento::cliccata, this, [this] { logica().leggiParola(); });
     aggiorna();
 }
 

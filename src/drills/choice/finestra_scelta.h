@@ -8,7 +8,6 @@
 #include <span>
 
 struct Contesto;
-class QLineEdit;
 
 // The window of a drill answered with a row of buttons: the item in Text1,
 // the buttons of the drill's table below it.
@@ -22,7 +21,7 @@ protected:
     void aggiornaEsercizio() override;
 
 private:
-    QLineEdit* testo;
+    CasellaElemento* testo;
     RigaBottoni bottoni;
 };
 

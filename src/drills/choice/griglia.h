@@ -26,6 +26,7 @@ protected:
     void presentaElemento() override;
     void blocca() override { abilitate = false; }
     void sblocca() override { abilitate = true; }
+    QString parolaDaLeggere() const override { return testo_; }
 
 private:
     QString testo_;   // empty until the first word: nothing shows behind a message at opening

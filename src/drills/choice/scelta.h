@@ -28,12 +28,19 @@ public:
 protected:
     void blocca() override;
     void sblocca() override;
+    QString parolaDaLeggere() const override { return lettura; }
 
-    // The item of the class drawn, shown in Text1.
-    void mostraTesto(const QString& testo) { testo_ = testo; }
+    // The item of the class drawn, shown in Text1, and as it is read aloud
+    // where that differs (a noun shown in capitals, a pair).
+    void mostraTesto(const QString& testo, const QString& letto = {})
+    {
+        testo_ = testo;
+        lettura = letto.isEmpty() ? testo : letto;
+    }
 
 private:
     QString testo_ = QStringLiteral("Text1");
+    QString lettura;
     bool abilitati = true;
     int premuto = 0;
     QList<std::optional<ColoreVb>> colori;

@@ -31,27 +31,28 @@ FinestraScritta::FinestraScritta(Contesto& contesto, Navigazione& navigazione, c
     const Rettangolo& i = config.istruzione.posto;
     istruzione = new QLabel(QString::fromUtf8(config.istruzione.didascalia), sfondo());
     istruzione->setObjectName(QString::fromLatin1(config.istruzione.nome));
-    istruzione->setGeometry(rettangolo(i.sinistra, i.alto, i.larghezza, i.altezza));
-    istruzione->setFont(carattere(14.25));
+    Controlli::disponi(istruzione, i);
+    assegnaCarattere(istruzione, carattere(14.25));
     istruzione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     coloraTesto(istruzione, Colori::Celeste);
 
     testo = Controlli::casellaElemento(sfondo(), {630, 1155, 4965, 1035}, 24);
+    connect(testo, &CasellaElemento::cliccata, this, [this] { logica().leggiParola(); });
 
     risposta = new CasellaRisposta(sfondo(), [this](const QString& digitato) { logica().invia(digitato); });
     risposta->setObjectName(QStringLiteral("Text2"));
-    risposta->setGeometry(rettangolo(config.sinistraRisposta, 2310, 4965, 1035));
-    risposta->setFont(carattere(24));
+    disponi(risposta, QRect(config.sinistraRisposta, 2310, 4965, 1035));
+    assegnaCarattere(risposta, carattere(24));
     risposta->setAccessibleName(QStringLiteral("Risposta"));
 
     aiuto = new QToolButton(sfondo());
     aiuto->setObjectName(QStringLiteral("SSCommand1"));
     aiuto->setText(QStringLiteral("Aiutami"));
     aiuto->setIcon(icona(QStringLiteral("aiuto")));
-    aiuto->setIconSize(QSize(32, 32));
+    dimensioneIcona(aiuto, 32);
     aiuto->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    aiuto->setFont(carattere(27.75, false));
-    aiuto->setGeometry(rettangolo(config.aiuto.sinistra, config.aiuto.alto, 2160, 1185));
+    assegnaCarattere(aiuto, carattere(27.75, false));
+    disponi(aiuto, QRect(config.aiuto.sinistra, config.aiuto.alto, 2160, 1185));
     // A click leaves the focus on the button, as on every command button.
     aiuto->setFocusPolicy(Qt::StrongFocus);
     connect(aiuto, &QToolButton::clicked, this, [this] { logica().aiutami(); });

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <functional>
 
+class CasellaElemento;
 class QLabel;
 class QToolButton;
 struct Contesto;
@@ -38,7 +39,7 @@ protected:
 
 private:
     QLabel* istruzione;
-    QLineEdit* testo;
+    CasellaElemento* testo;
     CasellaRisposta* risposta;
     QToolButton* aiuto;
 };

@@ -46,6 +46,8 @@ protected:
     void presentaElemento() override;
     void blocca() override { abilitata = false; }
     void sblocca() override { abilitata = true; }
+    // The word shown, never the answer.
+    QString parolaDaLeggere() const override { return testo_; }
 
 private:
     // Field `campo` (1 to 5) of the current record, as read.

@@ -1,0 +1,111 @@
+// The voice that reads words aloud, built as a module of its own and loaded
+// the first time a word is read: Qt TextToSpeech and the speech engine behind
+// it are not loaded while the program starts.
+
+#include "app/voce.h"
+
+#include <QDeadlineTimer>
+#include <QLocale>
+#include <QObject>
+#include <QStringList>
+#include <QTextToSpeech>
+#include <QThread>
+#include <memory>
+
+namespace {
+
+// Lives in the voice's own thread: finding the engine and its Italian voice
+// may take a while (Speech Dispatcher may have to be started), and the
+// windows never wait for it.
+class Lettrice final : public QObject {
+public:
+    explicit Lettrice(QStringList motori)
+        : motori(std::move(motori))
+    {
+    }
+
+    void leggi(const QString& testo)
+    {
+        if (!provata) {
+            provata = true;
+            motore = italiano();
+        }
+        if (motore)
+            motore->say(testo);   // stops the text still being read
+    }
+
+private:
+    // The first engine with an Italian voice, set to it; none where no
+    // engine has one. The system's language is never relied on.
+    std::unique_ptr<QTextToSpeech> italiano() const
+    {
+        const QStringList presenti = QTextToSpeech::availableEngines();
+        QStringList scelti = motori;
+        if (scelti.isEmpty()) {
+            scelti = presenti;
+            if (scelti.removeAll(QStringLiteral("speechd")) > 0)
+                scelti.prepend(QStringLiteral("speechd"));
+        }
+        for (const QString& nome : std::as_const(scelti)) {
+            if (!presenti.contains(nome))
+                continue;
+            auto motore = std::make_unique<QTextToSpeech>(nome);
+            if (motore->state() == QTextToSpeech::Error)
+                continue;
+            QList<QLocale> italiane;
+            for (const QLocale& lingua : motore->availableLocales()) {
+                if (lingua.language() == QLocale::Italian)
+                    (lingua.territory() == QLocale::Italy ? italiane.prepend(lingua) : italiane.append(lingua));
+            }
+            for (const QLocale& lingua : std::as_const(italiane)) {
+                motore->setLocale(lingua);
+                if (motore->locale().language() == QLocale::Italian && !motore->availableVoices().isEmpty())
+                    return motore;
+            }
+        }
+        return nullptr;
+    }
+
+    const QStringList motori;
+    bool provata = false;
+    std::unique_ptr<QTextToSpeech> motore;
+};
+
+class VoceQt final : public Voce {
+public:
+    explicit VoceQt(const QStringList& motori)
+        : filo(new QThread)
+        , lettrice(new Lettrice(motori))
+    {
+        lettrice->moveToThread(filo);
+        QObject::connect(filo, &QThread::finished, lettrice, &QObject::deleteLater);
+        filo->start();
+    }
+
+    // The engine is let go in its own thread. One that does not answer in a
+    // while (a speech server that hangs) is left behind as the program ends,
+    // rather than holding it up.
+    ~VoceQt() override
+    {
+        filo->quit();
+        if (filo->wait(QDeadlineTimer(2000)))
+            delete filo;
+    }
+
+    void leggi(const QString& testo) override
+    {
+        QMetaObject::invokeMethod(lettrice, [l = lettrice, testo] { l->leggi(testo); }, Qt::QueuedConnection);
+    }
+
+private:
+    QThread* filo;
+    Lettrice* lettrice;
+};
+
+} // namespace
+
+// The engines to try, in order; empty: Speech Dispatcher first, then any other.
+extern "C" Q_DECL_EXPORT Voce* lumeriCreaVoce(const QStringList* motori)
+{
+    return new VoceQt(*motori);
+}
