@@ -147,14 +147,20 @@ void TestFinestre::esercizio_data()
     QTest::addColumn<QList<float>>("estrazioni");   // colour, list, index, column
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("giusto");
+    QTest::addColumn<bool>("tasti");   // by the keyboard alone, or by clicks
 
-    QTest::newRow("Form1") << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2;
-    QTest::newRow("Form4") << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina" << 1;
-    QTest::newRow("Form5") << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2;
-    QTest::newRow("Form9") << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1;
-    QTest::newRow("Form10") << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2;
-    QTest::newRow("Form15") << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
-                            << "casa / casupola" << 1;
+    for (bool tasti : {false, true}) {
+        const char* modo = tasti ? "keys" : "clicks";
+        QTest::addRow("Form1 %s", modo) << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2 << tasti;
+        QTest::addRow("Form4 %s", modo) << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina"
+                                        << 1 << tasti;
+        QTest::addRow("Form5 %s", modo) << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2 << tasti;
+        QTest::addRow("Form9 %s", modo) << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1 << tasti;
+        QTest::addRow("Form10 %s", modo) << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2
+                                         << tasti;
+        QTest::addRow("Form15 %s", modo) << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
+                                         << "casa / casupola" << 1 << tasti;
+    }
 }
 
 void TestFinestre::esercizio()
@@ -163,6 +169,15 @@ void TestFinestre::esercizio()
     QFETCH(QList<float>, estrazioni);
     QFETCH(QString, item);
     QFETCH(int, giusto);
+    QFETCH(bool, tasti);
+    // Button k pressed: by a click, or with the focus brought to it by Tab, by Space or Enter.
+    auto rispondi = [tasti](QWidget* f, int k, Qt::Key tasto) {
+        const QString bottone = QStringLiteral("Bottone%1").arg(k);
+        if (!tasti)
+            return clicca(f, bottone);
+        QVERIFY(portaFuoco(f, bottone));
+        premi(f, tasto);
+    };
     QWidget* menu = apriMenu();
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
@@ -179,15 +194,18 @@ void TestFinestre::esercizio()
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));   // the window opens on its first answer
 
-    clicca(f, QStringLiteral("Bottone%1").arg(3 - giusto));
+    rispondi(f, 3 - giusto, Qt::Key_Space);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone%1").arg(3 - giusto));   // it stays
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
 
     programma->casuale.aggiungi({per(3, 4)});   // the sound
-    clicca(f, QStringLiteral("Bottone%1").arg(giusto));
+    rispondi(f, giusto, Qt::Key_Return);
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -195,6 +213,13 @@ void TestFinestre::esercizio()
     QCOMPARE(programma->stato.contaEsatti, qint16(1));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);   // waiting for "avanti"
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
+    if (tasti) {
+        premi(f, Qt::Key_Space);   // "avanti": back to the first answer, the next item
+        QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
+        QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+        QVERIFY(controllo(f, QStringLiteral("Bottone%1").arg(giusto))->isEnabled());
+        QVERIFY(sfondoDi(f) != QColor(Qt::black));
+    }
 
     risponditore.rispondi(QStringLiteral("Sì"));
     cliccaMenu(f, "mnuesci");
@@ -428,12 +453,43 @@ void TestFinestre::accessibilita()
     QCOMPARE(nome(controllo(menu, QStringLiteral("Option1_1"))),
              QStringLiteral("attende la pressione del bottone per proseguire"));
 
-    QWidget* f = apriEsercizio(1, {});
+    Ascolto ascolto;
+    auto* f = static_cast<QMainWindow*>(apriEsercizio(1, {}));   // "casa"
+    QCOMPARE(nome(f), QStringLiteral("Catalogare i lumeri – maschile femminile"));
+    QCOMPARE(f->windowTitle(), QStringLiteral(" "));
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
-    QVERIFY(!nome(controllo(f, QStringLiteral("ComandoIconaSi"))).isEmpty());
-    QVERIFY(!nome(controllo(f, QStringLiteral("ComandoIconaNo"))).isEmpty());
+    QCOMPARE(nome(controllo(f, QStringLiteral("Text1"))), QStringLiteral("Parola"));
     QVERIFY(stato(controllo(f, QStringLiteral("BottoneAvanti"))).disabled);
+    // The faces are pictures; the sad one of the start says nothing.
+    QWidget* si = controllo(f, QStringLiteral("ComandoIconaSi"));
+    QWidget* no = controllo(f, QStringLiteral("ComandoIconaNo"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(no)->role(), QAccessible::Graphic);
+    QCOMPARE(nome(no), QString());
+    // The menu bar's commands without their blanks, the captions with them.
+    QAccessibleInterface* barra = QAccessible::queryAccessibleInterface(f->menuBar());
+    QStringList voci;
+    for (int i = 0; i < barra->childCount(); ++i)
+        voci.append(barra->child(i)->text(QAccessible::Name));
+    QCOMPARE(voci, (QStringList{"Azzera conteggio", "Suono?", "Informazioni", "Esci"}));
+    QCOMPARE(barra->child(1)->child(0)->child(0)->text(QAccessible::Name), QStringLiteral("sì"));
+    // F10 opens the menu bar, as Alt does.
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    premi(f, Qt::Key_F10);
+    QCOMPARE(f->menuBar()->activeAction(), f->findChild<QAction*>(QStringLiteral("MenuAzzera")));
+    QTest::keyClick(f->menuBar(), Qt::Key_Escape);
+    QTest::keyClick(f->menuBar(), Qt::Key_Escape);
+
+    // The word comes with the first answer; each answer is told, with both counts.
+    portaFuoco(f, QStringLiteral("Bottone2"));
+    premi(f, Qt::Key_Space);
+    QCOMPARE(nome(no), QStringLiteral("Risposta sbagliata"));
+    portaFuoco(f, QStringLiteral("Bottone1"));
+    premi(f, Qt::Key_Return);
+    QCOMPARE(nome(si), QStringLiteral("Risposta esatta"));
+    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "notification: Sbagliato. Esatti 0, errati 1.",
+                                            "description: Esatto. Esatti 1, errati 1."}));
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     const QRect posto = QAccessible::queryAccessibleInterface(controllo(f, QStringLiteral("Bottone2")))->rect();
     QCOMPARE(posto.size(), controllo(f, QStringLiteral("Bottone2"))->size());
 }

@@ -1,12 +1,15 @@
 #include "frame/controlli.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QPointer>
+#include <climits>
 
 using namespace Interfaccia;
 
@@ -20,18 +23,84 @@ QRect inPixel(const Rettangolo& r)
 // What a drag of a box carries: it names no file and no text another program could take.
 const QString FormatoCasella = QStringLiteral("application/x-lumeri-casella");
 
+// The box picked up to be put down on a target: one at a time, as the
+// pupil has one hand.
+QPointer<CasellaTrascinabile> tenuta;
+
+void tieni(CasellaTrascinabile* casella)
+{
+    CasellaTrascinabile* prima = tenuta;
+    tenuta = casella;
+    for (QWidget* w : {static_cast<QWidget*>(prima), static_cast<QWidget*>(casella)}) {
+        if (w) {
+            w->update();
+            if (QWidget* fuoco = w->window()->focusWidget())
+                fuoco->update();   // a target shows whether it is chosen
+        }
+    }
+}
+
+// A box to a screen reader: a button when the pupil answers with it, a
+// text otherwise; named by what it is and what it shows.
+class AccessibileCasella final : public QAccessibleWidget {
+public:
+    explicit AccessibileCasella(Casella* casella)
+        : QAccessibleWidget(casella)
+    {
+    }
+
+    Casella* casella() const { return static_cast<Casella*>(widget()); }
+    bool attiva() const { return casella()->focusPolicy() != Qt::NoFocus; }
+
+    QAccessible::Role role() const override { return attiva() ? QAccessible::Button : QAccessible::StaticText; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !casella()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        const QString& etichetta = casella()->etichetta();
+        const QString testo = casella()->text().trimmed();
+        if (etichetta.isEmpty() || testo.isEmpty())
+            return etichetta.isEmpty() ? testo : etichetta;
+        return etichetta + QStringLiteral(": ") + testo;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList azioni = QAccessibleWidget::actionNames();
+        if (attiva())
+            azioni.prepend(pressAction());
+        return azioni;
+    }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction() && attiva())
+            casella()->premi();
+        else
+            QAccessibleWidget::doAction(azione);
+    }
+};
+
+QAccessibleInterface* accessibileDelleCaselle(const QString& classe, QObject* oggetto)
+{
+    return classe == QLatin1String("Casella") ? new AccessibileCasella(static_cast<Casella*>(oggetto)) : nullptr;
+}
+
 } // namespace
 
 namespace Controlli {
 
 QLineEdit* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti)
 {
-    auto* casella = new QLineEdit(genitore);
+    auto* casella = new CasellaTesto(genitore);
     casella->setObjectName(QStringLiteral("Text1"));
     casella->setGeometry(inPixel(posto));
     casella->setFont(carattere(punti));
     casella->setReadOnly(true);
-    casella->setFocusPolicy(Qt::NoFocus);
+    casella->setFocusPolicy(Qt::TabFocus);
+    // Nothing to select in it: the word is read whole, not as a selection.
+    QObject::connect(casella, &QLineEdit::selectionChanged, casella, [casella] {
+        if (casella->hasSelectedText())
+            casella->deselect();
+    });
     casella->setContextMenuPolicy(Qt::NoContextMenu);
     casella->setAccessibleName(QStringLiteral("Parola"));
     return casella;
@@ -42,7 +111,22 @@ QString nomeElemento(const char* nome, int indice)
     return QStringLiteral("%1_%2").arg(QString::fromLatin1(nome)).arg(indice);
 }
 
+void ordinaTab(const QList<QWidget*>& controlli)
+{
+    for (qsizetype i = 1; i < controlli.size(); ++i)
+        QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+}
+
 } // namespace Controlli
+
+void CasellaTesto::paintEvent(QPaintEvent* evento)
+{
+    QLineEdit::paintEvent(evento);
+    if (hasFocus()) {
+        QPainter pittore(this);
+        disegnaSegno(pittore, rect(), Segno::Fuoco);
+    }
+}
 
 void BottoneRisposta::paintEvent(QPaintEvent*)
 {
@@ -80,13 +164,8 @@ void BottoneRisposta::paintEvent(QPaintEvent*)
     pittore.setPen(testo);
     pittore.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect fuoco;
-        fuoco.initFrom(this);
-        fuoco.rect = r.adjusted(4, 4, -4, -4);
-        fuoco.backgroundColor = faccia;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &pittore, this);
-    }
+    if (hasFocus())
+        disegnaSegno(pittore, r, Segno::Fuoco);
 }
 
 RigaBottoni::RigaBottoni(QWidget* genitore, std::span<const ControlloDisposto> bottoni, double punti,
@@ -122,6 +201,8 @@ Casella::Casella(QWidget* genitore, const QString& nome, int indice, const Retta
     : QLabel(genitore)
     , indice_(indice)
 {
+    static const bool accessibili = (QAccessible::installFactory(accessibileDelleCaselle), true);
+    Q_UNUSED(accessibili);
     setObjectName(nome);
     setGeometry(inPixel(posto));
     setFont(carattere(14.25));
@@ -136,40 +217,194 @@ void Casella::colora(ColoreVb sfondo)
     dipingiSfondo(this, sfondo);
 }
 
+void Casella::impostaEtichetta(const QString& etichetta)
+{
+    if (etichetta == etichetta_)
+        return;
+    etichetta_ = etichetta;
+    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&evento);
+}
+
+void Casella::premi()
+{
+    if (isEnabled())
+        emit cliccata(indice_);
+}
+
 void Casella::mousePressEvent(QMouseEvent* evento)
 {
-    premuta = evento->button() == Qt::LeftButton;
+    premuta_ = evento->button() == Qt::LeftButton;
     QLabel::mousePressEvent(evento);
 }
 
 void Casella::mouseReleaseEvent(QMouseEvent* evento)
 {
-    const bool cliccata_ = premuta && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
-    premuta = false;
+    const bool cliccata_ = premuta_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
+    premuta_ = false;
     QLabel::mouseReleaseEvent(evento);
     if (cliccata_)
-        emit cliccata(indice_);
+        premi();
+}
+
+void Casella::keyPressEvent(QKeyEvent* evento)
+{
+    switch (evento->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        evento->accept();
+        if (!evento->isAutoRepeat())
+            premi();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (spostaFuoco(evento->key())) {
+            evento->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        // Puts back a box picked up; otherwise Escape is not this box's.
+        if (tenuta && tenuta->window() == window()) {
+            const QString testo = tenuta->text();
+            tieni(nullptr);
+            annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(testo));
+            evento->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(evento);
+}
+
+bool Casella::spostaFuoco(int tasto)
+{
+    // The nearest box that way: distance along the arrow, and twice across it.
+    const QPoint qui = geometry().center();
+    Casella* vicina = nullptr;
+    int migliore = INT_MAX;
+    for (Casella* altra : parentWidget()->findChildren<Casella*>(Qt::FindDirectChildrenOnly)) {
+        if (altra == this || !(altra->focusPolicy() & Qt::TabFocus) || !altra->isEnabled() || altra->isHidden())
+            continue;
+        const QPoint d = altra->geometry().center() - qui;
+        const bool orizzontale = tasto == Qt::Key_Left || tasto == Qt::Key_Right;
+        const int lungo = (tasto == Qt::Key_Left || tasto == Qt::Key_Up ? -1 : 1) * (orizzontale ? d.x() : d.y());
+        const int traverso = qAbs(orizzontale ? d.y() : d.x());
+        if (lungo > 0 && lungo + 2 * traverso < migliore) {
+            migliore = lungo + 2 * traverso;
+            vicina = altra;
+        }
+    }
+    if (vicina)
+        vicina->setFocus(Qt::TabFocusReason);
+    return vicina != nullptr;
+}
+
+std::optional<Segno> Casella::segno() const
+{
+    return hasFocus() ? std::optional(Segno::Fuoco) : std::nullopt;
+}
+
+void Casella::paintEvent(QPaintEvent* evento)
+{
+    QLabel::paintEvent(evento);
+    if (const auto s = segno()) {
+        QPainter pittore(this);
+        disegnaSegno(pittore, rect(), *s);
+    }
+}
+
+CasellaTrascinabile::CasellaTrascinabile(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)
+    : Casella(genitore, nome, indice, posto)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool CasellaTrascinabile::presa() const
+{
+    return tenuta == this;
+}
+
+void CasellaTrascinabile::premi()
+{
+    if (!isEnabled())
+        return;
+    if (presa()) {
+        tieni(nullptr);
+        annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(text()));
+    } else {
+        tieni(this);
+        annuncia(this, QStringLiteral("Hai preso %1. Scegli la casella con le frecce e premi Invio.").arg(text()));
+    }
 }
 
 void CasellaTrascinabile::mousePressEvent(QMouseEvent* evento)
 {
-    if (evento->button() != Qt::LeftButton) {
-        Casella::mousePressEvent(evento);
+    punto = evento->position().toPoint();
+    Casella::mousePressEvent(evento);
+}
+
+void CasellaTrascinabile::mouseMoveEvent(QMouseEvent* evento)
+{
+    // A press that moves is a drag, not a click.
+    if (!premuta() || !(evento->buttons() & Qt::LeftButton)
+        || (evento->position().toPoint() - punto).manhattanLength() < QApplication::startDragDistance()) {
+        Casella::mouseMoveEvent(evento);
         return;
     }
+    dimentica();
     auto* dati = new QMimeData;
     dati->setData(FormatoCasella, QByteArray::number(indice()));
     auto* trascinamento = new QDrag(this);
     trascinamento->setMimeData(dati);
     trascinamento->setPixmap(grab());
-    trascinamento->setHotSpot(evento->position().toPoint());
+    trascinamento->setHotSpot(punto);
     trascinamento->exec(Qt::MoveAction);   // the target's drop runs in here
+}
+
+void CasellaTrascinabile::changeEvent(QEvent* evento)
+{
+    Casella::changeEvent(evento);
+    if (evento->type() == QEvent::EnabledChange && !isEnabled() && presa())
+        tieni(nullptr);
+}
+
+std::optional<Segno> CasellaTrascinabile::segno() const
+{
+    return presa() ? std::optional(Segno::Presa) : Casella::segno();
 }
 
 CasellaBersaglio::CasellaBersaglio(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)
     : Casella(genitore, nome, indice, posto)
 {
     setAcceptDrops(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void CasellaBersaglio::premi()
+{
+    CasellaTrascinabile* casella = tenuta;
+    if (!casella || !isEnabled())
+        return;
+    const QString testo = casella->text();
+    if (!ricevi(casella))
+        return;
+    // A word not placed stays in the hand, to be tried on another box.
+    if (tenuta == casella && (!casella->isEnabled() || casella->text() != testo))
+        tieni(nullptr);
+    update();
+}
+
+std::optional<Segno> CasellaBersaglio::segno() const
+{
+    if (hasFocus() && tenuta && tenuta->window() == window())
+        return Segno::Bersaglio;
+    return Casella::segno();
 }
 
 const CasellaTrascinabile* CasellaBersaglio::trascinabile(const QObject* sorgente) const

@@ -82,5 +82,26 @@ void LogicaCollettivi::lascia(int sorgente, int bersaglio)
     trascinabili_[std::size_t(sorgente)] = false;
     if (++abbinati_ == Coppie)
         prosegui();
+    else
+        chiediFuoco(Fuoco::Risposta);
     mostra();
+}
+
+QString LogicaCollettivi::nomeInsieme(int i) const
+{
+    if (i < 0 || i >= Coppie)
+        return {};
+    const StatoComune& stato = contesto.stato;
+    const int coppia = coppie[std::size_t(i)];
+    const QString insieme = stato.voce(2, coppia);
+    if (insiemi_[std::size_t(i)] == insieme)
+        return insieme;
+    return QStringLiteral("un insieme di %1: %2").arg(insieme, stato.voce(1, coppia));
+}
+
+QString LogicaCollettivi::descrizione() const
+{
+    return QStringLiteral("Nomi collettivi: %1. Insiemi: %2.")
+        .arg(Posti::dallAlto(nomi_, posti_).join(QStringLiteral(", ")),
+             QStringList(insiemi_.begin(), insiemi_.end()).join(QStringLiteral(", ")));
 }

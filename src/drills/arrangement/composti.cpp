@@ -97,6 +97,11 @@ void LogicaComposti::clicca(int indice)
     mostra();
 }
 
+QString LogicaComposti::descrizione() const
+{
+    return QStringLiteral("Clicca sul nome composto: %1.").arg(Posti::dallAlto(parole_, posti_).join(QStringLiteral(", ")));
+}
+
 void LogicaComposti::blocca()
 {
     rosso = true;

@@ -23,10 +23,24 @@ FinestraComposti::FinestraComposti(Contesto& contesto, Navigazione& navigazione)
     for (int i = 0; i < LogicaComposti::Caselle; ++i) {
         auto* parola = new Casella(sfondo(), Controlli::nomeElemento("Label3", i), i,
                                    {Sinistra, Posti::alto(i), Larghezza, Altezza});
+        parola->setFocusPolicy(Qt::TabFocus);
         connect(parola, &Casella::cliccata, this, [this](int indice) { logica().clicca(indice); });
         parole[std::size_t(i)] = parola;
     }
     aggiorna();
+}
+
+QList<QWidget*> FinestraComposti::paroleDallAlto() const
+{
+    QList<QWidget*> colonna(LogicaComposti::Caselle);
+    for (std::size_t i = 0; i < parole.size(); ++i)
+        colonna[logica().posti()[i]] = parole[i];
+    return colonna;
+}
+
+QWidget* FinestraComposti::primaRisposta() const
+{
+    return paroleDallAlto().first();
 }
 
 void FinestraComposti::aggiornaEsercizio()
@@ -41,4 +55,5 @@ void FinestraComposti::aggiornaEsercizio()
         parola->colora(l.colore(i));
         parola->setEnabled(l.abilitate());
     }
+    Controlli::ordinaTab(paroleDallAlto());
 }

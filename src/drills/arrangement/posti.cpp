@@ -17,4 +17,12 @@ std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
     return posto;
 }
 
+QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti)
+{
+    QStringList colonna(Caselle);
+    for (std::size_t i = 0; i < testi.size(); ++i)
+        colonna[posti[i]] = testi[i];
+    return colonna;
+}
+
 } // namespace Posti

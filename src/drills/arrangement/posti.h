@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <array>
 
 class SorgenteCasuale;
@@ -20,5 +21,9 @@ inline constexpr int alto(int posto) { return 420 + 630 * posto; }
 // orders are not equally likely (the boxes in their own order come up about
 // once in 1068 times).
 std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale);
+
+// The texts of the nine boxes, box i in place posti[i], as they stand from
+// the top down.
+QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti);
 
 } // namespace Posti

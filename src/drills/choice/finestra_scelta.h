@@ -20,6 +20,7 @@ public:
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
     QLineEdit* testo;
