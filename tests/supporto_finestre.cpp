@@ -23,7 +23,9 @@ void registra(QAccessibleEvent* evento)
     QAccessibleInterface* a = evento->accessibleInterface();
     if (!a)
         return;
-    if (evento->type() == QAccessible::DescriptionChanged && !a->text(QAccessible::Description).isEmpty())
+    if (evento->type() == QAccessible::Focus)
+        detti.append(QStringLiteral("focus: ") + a->text(QAccessible::Name));
+    else if (evento->type() == QAccessible::DescriptionChanged && !a->text(QAccessible::Description).isEmpty())
         detti.append(QStringLiteral("description: ") + a->text(QAccessible::Description));
     else if (evento->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
         detti.append(QStringLiteral("notification: ") + a->text(QAccessible::Name));

@@ -72,9 +72,9 @@ private:
 
 // What a screen reader is told while it lives: Qt's accessibility switched on
 // as a screen reader switches it on, and its events recorded, as Qt's own
-// accessibility tests record them. detti() holds, in order, each description
-// that changed ("description: <text>") and each notification shown
-// ("notification: <name>").
+// accessibility tests record them: in order, each control given the focus
+// ("focus: <name>"), each description that changed ("description: <text>")
+// and each notification shown ("notification: <name>").
 class Ascolto {
 public:
     Ascolto();
