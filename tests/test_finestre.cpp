@@ -448,6 +448,7 @@ void TestFinestre::accessibilita()
         return accessibile ? accessibile->text(QAccessible::Name) : QString();
     };
     auto stato = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->state(); };
+    QCOMPARE(nome(menu), QStringLiteral("Catalogare i lumeri – menù degli esercizi"));
     QCOMPARE(nome(controllo(menu, QStringLiteral("Command7"))), QStringLiteral("volgi al  femminile"));
     QVERIFY(!stato(controllo(menu, QStringLiteral("Command2"))).disabled);
     QCOMPARE(nome(controllo(menu, QStringLiteral("Option1_1"))),

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 #include <climits>
 
 using namespace Interfaccia;
@@ -115,6 +116,13 @@ void ordinaTab(const QList<QWidget*>& controlli)
 {
     for (qsizetype i = 1; i < controlli.size(); ++i)
         QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+}
+
+QList<QWidget*> dallAlto(QList<QWidget*> controlli)
+{
+    std::stable_sort(controlli.begin(), controlli.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return controlli;
 }
 
 } // namespace Controlli

@@ -36,6 +36,9 @@ QString nomeElemento(const char* nome, int indice);
 // Tab goes through the controls in this order.
 void ordinaTab(const QList<QWidget*>& controlli);
 
+// The controls as they stand on screen, from the top down.
+QList<QWidget*> dallAlto(QList<QWidget*> controlli);
+
 } // namespace Controlli
 
 // An answer button painted flat in its face colour, with a raised edge, as

@@ -57,10 +57,7 @@ FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazi
 
 QList<QWidget*> FinestraCollettivi::nomiDallAlto() const
 {
-    QList<QWidget*> colonna(LogicaCollettivi::Coppie);
-    for (std::size_t i = 0; i < nomi.size(); ++i)
-        colonna[logica().posti()[i]] = nomi[i];
-    return colonna;
+    return Controlli::dallAlto({nomi.begin(), nomi.end()});
 }
 
 QWidget* FinestraCollettivi::primaRisposta() const

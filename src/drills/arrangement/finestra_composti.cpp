@@ -30,17 +30,9 @@ FinestraComposti::FinestraComposti(Contesto& contesto, Navigazione& navigazione)
     aggiorna();
 }
 
-QList<QWidget*> FinestraComposti::paroleDallAlto() const
-{
-    QList<QWidget*> colonna(LogicaComposti::Caselle);
-    for (std::size_t i = 0; i < parole.size(); ++i)
-        colonna[logica().posti()[i]] = parole[i];
-    return colonna;
-}
-
 QWidget* FinestraComposti::primaRisposta() const
 {
-    return paroleDallAlto().first();
+    return Controlli::dallAlto({parole.begin(), parole.end()}).first();
 }
 
 void FinestraComposti::aggiornaEsercizio()
@@ -55,5 +47,5 @@ void FinestraComposti::aggiornaEsercizio()
         parola->colora(l.colore(i));
         parola->setEnabled(l.abilitate());
     }
-    Controlli::ordinaTab(paroleDallAlto());
+    Controlli::ordinaTab(Controlli::dallAlto({parole.begin(), parole.end()}));
 }

@@ -20,9 +20,6 @@ protected:
     QWidget* primaRisposta() const override;
 
 private:
-    // The nine words as they stand on screen, from the top down.
-    QList<QWidget*> paroleDallAlto() const;
-
     QLabel* istruzione;
     std::array<Casella*, LogicaComposti::Caselle> parole;
 };
