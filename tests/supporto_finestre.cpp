@@ -198,6 +198,12 @@ bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto)
     return fuocoDi(w) == nome;
 }
 
+QString nomeDi(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
 QColor sfondoDi(QWidget* w)
 {
     QWidget* sfondo = controllo(w, QStringLiteral("sfondo"));

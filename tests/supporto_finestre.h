@@ -104,6 +104,9 @@ QString fuocoDi(QWidget* w);
 void premi(QWidget* w, Qt::Key tasto);
 bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto = Qt::Key_Tab);
 
+// What a screen reader calls a window or a control.
+QString nomeDi(QWidget* w);
+
 // The window's background: the colour of its client area.
 QColor sfondoDi(QWidget* w);
 // The text of a label, text box or button; "<none>" when there is no such control.

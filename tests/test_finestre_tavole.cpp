@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
 #include <functional>
@@ -284,11 +283,8 @@ void TestFinestreTavole::cataloga()
              QStringLiteral("casalibronaso"));
     QCOMPARE(sfondoDi(f), dellaTavolozza(5));
     // The boxes by their row and column, the word by what it is.
-    auto nome = [f](const char* casella) {
-        return QAccessible::queryAccessibleInterface(controllo(f, casella))->text(QAccessible::Name);
-    };
-    QCOMPARE(nome("Label7_0"), QStringLiteral("diminutivo di libro"));
-    QCOMPARE(nome("Label4"), QStringLiteral("Parola da collocare: casetta"));
+    QCOMPARE(nomeDi(controllo(f, "Label7_0")), QStringLiteral("diminutivo di libro"));
+    QCOMPARE(nomeDi(controllo(f, "Label4")), QStringLiteral("Parola da collocare: casetta"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     if (modo == Modo::Tasti) {
         // Escape puts a word back; with nothing picked up it is not the board's.
@@ -313,7 +309,7 @@ void TestFinestreTavole::cataloga()
     programma->casuale.aggiungi({0.0f, per(11, 18)});
     QVERIFY(lascia(f, "Label4", "Label6_0"));
     QCOMPARE(testoDi(f, "Label6_0"), QStringLiteral("casetta"));
-    QCOMPARE(nome("Label6_0"), QStringLiteral("diminutivo di casa: casetta"));
+    QCOMPARE(nomeDi(controllo(f, "Label6_0")), QStringLiteral("diminutivo di casa: casetta"));
     QCOMPARE(testoDi(f, "Label4"), QStringLiteral("nasone"));
     QVERIFY(!controllo<CasellaTrascinabile>(f, "Label4")->presa());
     QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));   // back to the next word
@@ -387,8 +383,7 @@ void TestFinestreTavole::collettivi()
     programma->casuale.aggiungi({0.0f, per(6, 18)});
     QVERIFY(lascia(f, "Label3_4", "Label4_4"));
     QCOMPARE(testoDi(f, "Label4_4"), QStringLiteral(" un insieme di alberi da frutto -> frutteto"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(controllo(f, "Label4_4"))->text(QAccessible::Name),
-             QStringLiteral("un insieme di alberi da frutto: frutteto"));
+    QCOMPARE(nomeDi(controllo(f, "Label4_4")), QStringLiteral("un insieme di alberi da frutto: frutteto"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Label3_8"));   // the first word left, from the top
     QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
