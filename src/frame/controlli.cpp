@@ -80,9 +80,100 @@ public:
     }
 };
 
+// A text box to a screen reader, as Qt's own but for the runs of its text's
+// attributes: one run, the whole text, so that a screen reader that reads
+// run by run reads the last letter too.
+class AccessibileTesto final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibileTesto(QLineEdit* casella)
+        : QAccessibleWidget(casella, QAccessible::EditableText)
+    {
+    }
+
+    QLineEdit* casella() const { return static_cast<QLineEdit*>(widget()); }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = casella()->isReadOnly();
+        s.editable = !s.readOnly;
+        s.selectableText = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType tipo) override
+    {
+        if (tipo == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(tipo);
+    }
+
+    void selection(int indice, int* inizio, int* fine) const override
+    {
+        *inizio = *fine = 0;
+        if (indice == 0 && casella()->hasSelectedText()) {
+            *inizio = casella()->selectionStart();
+            *fine = *inizio + casella()->selectionLength();
+        }
+    }
+    int selectionCount() const override { return casella()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int inizio, int fine) override { setSelection(0, inizio, fine); }
+    void removeSelection(int) override { casella()->deselect(); }
+    void setSelection(int, int inizio, int fine) override { casella()->setSelection(inizio, fine - inizio); }
+    int cursorPosition() const override { return casella()->cursorPosition(); }
+    void setCursorPosition(int posizione) override { casella()->setCursorPosition(posizione); }
+    QString text(int inizio, int fine) const override { return casella()->text().mid(inizio, fine - inizio); }
+    using QAccessibleWidget::text;
+    int characterCount() const override { return int(casella()->text().size()); }
+    QRect characterRect(int posizione) const override
+    {
+        const QString testo = casella()->text();
+        const QFontMetrics misure = casella()->fontMetrics();
+        const QRect area = casella()->contentsRect();
+        const int x = area.left() + misure.horizontalAdvance(testo.left(posizione));
+        const QRect lettera(x, area.top(), misure.horizontalAdvance(testo.mid(posizione, 1)), area.height());
+        return lettera.translated(casella()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& punto) const override
+    {
+        return casella()->cursorPositionAt(casella()->mapFromGlobal(punto));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* inizio, int* fine) const override
+    {
+        *inizio = 0;
+        *fine = characterCount();
+        return {};
+    }
+};
+
+// Text1. Tab into it selects nothing and moves no cursor: a screen reader
+// then reads the word whole, with the box's name.
+class CasellaElemento final : public CasellaTesto {
+public:
+    using CasellaTesto::CasellaTesto;
+
+protected:
+    void focusInEvent(QFocusEvent* evento) override
+    {
+        QFocusEvent senzaSelezione(evento->type(), Qt::OtherFocusReason);
+        CasellaTesto::focusInEvent(&senzaSelezione);
+    }
+};
+
 QAccessibleInterface* accessibileDelleCaselle(const QString& classe, QObject* oggetto)
 {
-    return classe == QLatin1String("Casella") ? new AccessibileCasella(static_cast<Casella*>(oggetto)) : nullptr;
+    if (classe == QLatin1String("Casella"))
+        return new AccessibileCasella(static_cast<Casella*>(oggetto));
+    if (classe == QLatin1String("CasellaTesto"))
+        return new AccessibileTesto(static_cast<QLineEdit*>(oggetto));
+    return nullptr;
+}
+
+// How a screen reader meets the boxes: installed once, before the first box.
+void accessibili()
+{
+    static const bool installate = (QAccessible::installFactory(accessibileDelleCaselle), true);
+    Q_UNUSED(installate);
 }
 
 } // namespace
@@ -91,17 +182,12 @@ namespace Controlli {
 
 QLineEdit* casellaElemento(QWidget* genitore, const Rettangolo& posto, double punti)
 {
-    auto* casella = new CasellaTesto(genitore);
+    auto* casella = new CasellaElemento(genitore);
     casella->setObjectName(QStringLiteral("Text1"));
     casella->setGeometry(inPixel(posto));
     casella->setFont(carattere(punti));
     casella->setReadOnly(true);
     casella->setFocusPolicy(Qt::TabFocus);
-    // Nothing to select in it: the word is read whole, not as a selection.
-    QObject::connect(casella, &QLineEdit::selectionChanged, casella, [casella] {
-        if (casella->hasSelectedText())
-            casella->deselect();
-    });
     casella->setContextMenuPolicy(Qt::NoContextMenu);
     casella->setAccessibleName(QStringLiteral("Parola"));
     return casella;
@@ -126,6 +212,12 @@ QList<QWidget*> dallAlto(QList<QWidget*> controlli)
 }
 
 } // namespace Controlli
+
+CasellaTesto::CasellaTesto(QWidget* genitore)
+    : QLineEdit(genitore)
+{
+    accessibili();
+}
 
 void CasellaTesto::paintEvent(QPaintEvent* evento)
 {
@@ -209,8 +301,7 @@ Casella::Casella(QWidget* genitore, const QString& nome, int indice, const Retta
     : QLabel(genitore)
     , indice_(indice)
 {
-    static const bool accessibili = (QAccessible::installFactory(accessibileDelleCaselle), true);
-    Q_UNUSED(accessibili);
+    accessibili();
     setObjectName(nome);
     setGeometry(inPixel(posto));
     setFont(carattere(14.25));

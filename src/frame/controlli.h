@@ -16,7 +16,7 @@
 class CasellaTesto : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit CasellaTesto(QWidget* genitore);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

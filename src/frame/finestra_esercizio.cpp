@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -298,18 +299,29 @@ void FinestraEsercizio::aggiorna()
         metti(primaRisposta(), annuncio);
     avanti->setEnabled(c.avantiAbilitato());
     if (esercizio().numeroAnnuncio() != annunciato)
-        metti(focusWidget() ? focusWidget() : primaRisposta(), true);
+        annunciaQui(focusWidget() ? focusWidget() : primaRisposta());
 }
 
 void FinestraEsercizio::metti(QWidget* controllo, bool annuncio)
 {
     if (!controllo || !controllo->isEnabled())
         return;
-    if (annuncio) {
-        annunciato = esercizio().numeroAnnuncio();
-        Interfaccia::annuncia(controllo, esercizio().annuncio());
-    }
+    // The sentence goes with the control the focus comes to. But a text box
+    // emptied for a new item tells of its cursor before the focus comes, and
+    // a screen reader then says nothing of the focus: there the sentence
+    // comes once the focus is there.
+    const bool dopo = qobject_cast<QLineEdit*>(controllo) != nullptr;
+    if (annuncio && !dopo)
+        annunciaQui(controllo);
     controllo->setFocus(Qt::OtherFocusReason);
+    if (annuncio && dopo)
+        annunciaQui(controllo);
+}
+
+void FinestraEsercizio::annunciaQui(QWidget* controllo)
+{
+    annunciato = esercizio().numeroAnnuncio();
+    Interfaccia::annuncia(controllo, esercizio().annuncio());
 }
 
 void FinestraEsercizio::informa(const QString& testo)

@@ -60,6 +60,7 @@ private:
     void apriBarraDeiMenu();
     // The focus to `controllo`, with the new sentence for a screen reader, if any.
     void metti(QWidget* controllo, bool annuncio);
+    void annunciaQui(QWidget* controllo);
 
     Navigazione& navigazione;
     const DisposizioneCornice& disposizione_;
