@@ -461,6 +461,11 @@ void TestFinestre::accessibilita()
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Text1"))), QStringLiteral("Parola"));
+    // The word is one run of text, read to its last letter.
+    QAccessibleTextInterface* parola = QAccessible::queryAccessibleInterface(controllo(f, "Text1"))->textInterface();
+    int inizio = -1, fine = -1;
+    parola->attributes(0, &inizio, &fine);
+    QCOMPARE(QPoint(inizio, fine), QPoint(0, 4));
     QVERIFY(stato(controllo(f, QStringLiteral("BottoneAvanti"))).disabled);
     // The faces are pictures; the sad one of the start says nothing.
     QWidget* si = controllo(f, QStringLiteral("ComandoIconaSi"));
@@ -481,6 +486,7 @@ void TestFinestre::accessibilita()
     premi(f, Qt::Key_Space);
     QCOMPARE(nome(no), QStringLiteral("Risposta sbagliata"));
     portaFuoco(f, QStringLiteral("Bottone1"));
+    QCOMPARE(parola->selectionCount(), 0);   // passed through with nothing selected
     premi(f, Qt::Key_Return);
     QCOMPARE(nome(si), QStringLiteral("Risposta esatta"));
     programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"

@@ -203,7 +203,10 @@ void TestFinestreScritte::invio()
     QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
 
     programma->casuale.aggiungi({per(3, 3), per(8, 18)});
+    Ascolto ascolto;
     ::premi(f, Qt::Key_Space);   // "avanti"
+    // The box is emptied before it has the focus: the word is said once it has it.
+    QCOMPARE(ascolto.prendi(), (QStringList{"focus: Volgi al plurale", "notification: pesce d'aprile"}));
     QVERIFY(risposta->isEnabled());
     QVERIFY(risposta->text().isEmpty());
     QCOMPARE(f->focusWidget(), risposta);
