@@ -18,7 +18,7 @@ pacchetti=(
     fonts-liberation
 )
 if [ "${1:-}" = prova ]; then
-    pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool)
+    pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool qt6-base-private-dev)
     pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace devscripts)
 fi
 

@@ -65,7 +65,7 @@ public:
 };
 
 // A view that writes down, in order, every step the logic tells it:
-// "aggiorna", "informa:<text>", "chiedi:<question>", "menu", "svuota", "fuoco".
+// "aggiorna", "informa:<text>", "chiedi:<question>", "menu", "svuota".
 // Questions get the answers of `risposte` in turn, then "No".
 class VistaRegistrata final : public Vista {
 public:
@@ -84,7 +84,6 @@ public:
     }
     void tornaAlMenu() override { passi.append(QStringLiteral("menu")); }
     void svuotaRisposta() override { passi.append(QStringLiteral("svuota")); }
-    void fuocoRisposta() override { passi.append(QStringLiteral("fuoco")); }
 };
 
 // A program folder of its own with a "testi" folder for word lists.

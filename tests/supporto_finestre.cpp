@@ -1,6 +1,7 @@
 #include "supporto_finestre.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +10,51 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+QStringList detti;
+
+void registra(QAccessibleEvent* evento)
+{
+    QAccessibleInterface* a = evento->accessibleInterface();
+    if (!a)
+        return;
+    if (evento->type() == QAccessible::Focus)
+        detti.append(QStringLiteral("focus: ") + a->text(QAccessible::Name));
+    else if (evento->type() == QAccessible::DescriptionChanged && !a->text(QAccessible::Description).isEmpty())
+        detti.append(QStringLiteral("description: ") + a->text(QAccessible::Description));
+    else if (evento->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
+        detti.append(QStringLiteral("notification: ") + a->text(QAccessible::Name));
+}
+
+QPlatformAccessibility* accessibilita()
+{
+    return QGuiApplicationPrivate::platformIntegration()->accessibility();
+}
+
+} // namespace
+
+Ascolto::Ascolto()
+{
+    detti.clear();
+    QAccessible::installUpdateHandler(registra);
+    accessibilita()->setActive(true);
+}
+
+Ascolto::~Ascolto()
+{
+    accessibilita()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+QStringList Ascolto::prendi()
+{
+    return std::exchange(detti, {});
+}
 
 ProgrammaDiProva::ProgrammaDiProva(QList<float> estrazioni)
     : ProgrammaDiProva(std::move(estrazioni), nullptr)
@@ -128,6 +174,35 @@ void cliccaMenu(QWidget* w, const char* nome)
     QVERIFY2(azione, nome);
     QMenuBar* barra = principale->menuBar();
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
+}
+
+QString fuocoDi(QWidget* w)
+{
+    QWidget* fuoco = w ? w->focusWidget() : nullptr;
+    return fuoco ? fuoco->objectName() : QString();
+}
+
+void premi(QWidget* w, Qt::Key tasto)
+{
+    QWidget* fuoco = w->focusWidget();
+    QVERIFY2(fuoco, qPrintable(w->objectName() + QStringLiteral(": no control has the focus")));
+    QTest::keyClick(fuoco, tasto);
+}
+
+bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto)
+{
+    for (int volte = 0; volte < 40 && w->focusWidget(); ++volte) {
+        if (fuocoDi(w) == nome)
+            return true;
+        QTest::keyClick(w->focusWidget(), tasto);
+    }
+    return fuocoDi(w) == nome;
+}
+
+QString nomeDi(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
 }
 
 QColor sfondoDi(QWidget* w)

@@ -72,6 +72,18 @@ private:
     QWidget* vista = nullptr;
 };
 
+// What a screen reader is told while it lives: Qt's accessibility switched on
+// as a screen reader switches it on, and its events recorded, as Qt's own
+// accessibility tests record them: in order, each control given the focus
+// ("focus: <name>"), each description that changed ("description: <text>")
+// and each notification shown ("notification: <name>").
+class Ascolto {
+public:
+    Ascolto();
+    ~Ascolto();
+    QStringList prendi();   // what was said since the last call
+};
+
 // The visible top-level window with this objectName.
 QWidget* finestra(const QString& nome);
 QStringList finestreAperte();
@@ -86,6 +98,16 @@ T* controllo(QWidget* w, const QString& nome)
 void clicca(QWidget* w, const QString& nome);
 // A click on a command of the window's menu bar.
 void cliccaMenu(QWidget* w, const char* nome);
+
+// The keyboard, as the pupil uses it: the objectName of the control of the
+// window that has the focus ("" for none); a key pressed there; `tasto`
+// pressed until the control `nome` has the focus (false if it never comes).
+QString fuocoDi(QWidget* w);
+void premi(QWidget* w, Qt::Key tasto);
+bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto = Qt::Key_Tab);
+
+// What a screen reader calls a window or a control.
+QString nomeDi(QWidget* w);
 
 // The window's background: the colour of its client area.
 QColor sfondoDi(QWidget* w);

@@ -90,7 +90,7 @@ void TestControlli::casellaElemento()
     QCOMPARE(casella->font().pointSizeF(), 24.0);
     QVERIFY(casella->font().bold());
     QVERIFY(casella->isReadOnly());
-    QCOMPARE(casella->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(casella->focusPolicy(), Qt::TabFocus);
     finestra.show();
     casella->setText(QStringLiteral("casa"));
     QTest::keyClicks(casella, QStringLiteral("xyz"));
@@ -123,10 +123,21 @@ void TestControlli::rigaDiBottoni()
 
     QTest::mouseClick(bottone, Qt::LeftButton);
     QCOMPARE(premuti, QList<int>{numero});
+    QTest::keyClick(bottone, Qt::Key_Return);   // Enter presses it, as Space does
+    QCOMPARE(premuti, (QList<int>{numero, numero}));
+
+    // With the focus, a mark in black and in white: it shows on every face.
+    QVERIFY(QTest::qWaitForWindowActive(&finestra));
+    bottone->setFocus();
+    QSet<QRgb> segno;
+    const QImage immagine = bottone->grab().toImage();
+    for (int x = 6; x < immagine.width() - 6; ++x)   // along the top, inside the raised edge
+        segno.insert(immagine.pixel(x, 3));
+    QVERIFY(segno.contains(qRgb(0, 0, 0)) && segno.contains(qRgb(255, 255, 255)));
 
     riga.mostra(false, [](int) { return std::nullopt; });
     QTest::mouseClick(bottone, Qt::LeftButton);
-    QCOMPARE(premuti, QList<int>{numero});
+    QCOMPARE(premuti, (QList<int>{numero, numero}));
     for (BottoneRisposta* b : riga.bottoni())
         QVERIFY(!b->isEnabled());
 }

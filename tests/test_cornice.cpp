@@ -35,6 +35,8 @@ public:
         mostra();
     }
 
+    QString descrizione() const override { return QStringLiteral("elemento %1").arg(presentati); }
+
 protected:
     std::optional<ErroreElenco> caricaElenchi() override { return guasto; }
     void presentaElemento() override
@@ -185,20 +187,31 @@ void TestCornice::attesaDiAvanti()
     b.esercizio.avvia();
     const Cornice& c = b.esercizio.cornice();
 
+    // The first item is said, with the focus on the first answer control.
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("elemento 1"));
+    QCOMPARE(b.esercizio.prendiFuoco(), Fuoco::Risposta);
     b.esercizio.avanti();   // disabled: nothing happens
     QCOMPARE(b.esercizio.presentati, 1);
     b.esercizio.sbagliato();
     QVERIFY(!c.avantiAbilitato());
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("Sbagliato. Esatti 0, errati 1."));
+    QCOMPARE(b.esercizio.prendiFuoco(), Fuoco::Resta);
 
     b.esercizio.giusto();
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("Esatto. Esatti 1, errati 1."));
+    QCOMPARE(b.esercizio.prendiFuoco(), Fuoco::Avanti);
     QVERIFY(c.avantiAbilitato());
     QCOMPARE(b.esercizio.blocchi, 1);
     QCOMPARE(b.esercizio.presentati, 1);
     QCOMPARE(c.sfondo(), Colori::Nero);   // black until the next item
 
     b.vista.prendi();
+    const int annunci = b.esercizio.numeroAnnuncio();
     b.esercizio.avanti();
     QCOMPARE(b.vista.prendi(), QStringList{QStringLiteral("aggiorna")});
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("elemento 2"));
+    QCOMPARE(b.esercizio.numeroAnnuncio(), annunci + 1);
+    QCOMPARE(b.esercizio.prendiFuoco(), Fuoco::Risposta);
     QVERIFY(c.avantiVisibile());
     QVERIFY(!c.avantiAbilitato());
     QCOMPARE(b.esercizio.sblocchi, 1);
@@ -216,6 +229,8 @@ void TestCornice::proseguimentoAutomatico()
     b.esercizio.avvia();
     b.esercizio.giusto();
     QCOMPARE(b.esercizio.presentati, 2);
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("Esatto. Esatti 1, errati 0. elemento 2"));
+    QCOMPARE(b.esercizio.prendiFuoco(), Fuoco::Risposta);
     QCOMPARE(b.esercizio.blocchi, 0);
     QVERIFY(!b.esercizio.cornice().avantiVisibile());
     QVERIFY(!b.esercizio.cornice().avantiAbilitato());
@@ -226,10 +241,13 @@ void TestCornice::facce()
     Banco b(false);
     b.esercizio.avvia();
     const Cornice& c = b.esercizio.cornice();
+    QCOMPARE(c.esito(), Esito::Nessuno);   // the sad face of the start tells nothing
     b.esercizio.giusto();
     QCOMPARE(c.faccia(), Faccia::Ride);
+    QCOMPARE(c.esito(), Esito::Esatto);
     b.esercizio.sbagliato();
     QCOMPARE(c.faccia(), Faccia::Triste);
+    QCOMPARE(c.esito(), Esito::Errato);
     QCOMPARE(c.sfondo(), Colori::Nero);
     b.esercizio.giusto();
     QCOMPARE(c.faccia(), Faccia::Ride);
@@ -248,8 +266,10 @@ void TestCornice::azzera()
     QCOMPARE(c.testoErrati(), QStringLiteral(" 2"));
 
     b.vista.prendi();
+    const int annunci = b.esercizio.numeroAnnuncio();
     b.esercizio.azzera();
     QCOMPARE(b.vista.prendi(), QStringList{QStringLiteral("aggiorna")});
+    QCOMPARE(b.esercizio.numeroAnnuncio(), annunci);   // nothing new to say
     QCOMPARE(b.stato.contaEsatti, qint16(0));
     QCOMPARE(b.stato.contaErrati, qint16(0));
     QCOMPARE(c.testoEsatti(), QStringLiteral("0"));

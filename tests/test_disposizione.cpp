@@ -464,7 +464,7 @@ void TestDisposizione::scritte()
     QCOMPARE(controllo(&w, QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
     QVERIFY(!controllo(&w, QStringLiteral("Label3"))->autoFillBackground());
     QVERIFY(controllo<QLineEdit>(&w, QStringLiteral("Text1"))->isReadOnly());
-    QCOMPARE(controllo(&w, QStringLiteral("Text1"))->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(controllo(&w, QStringLiteral("Text1"))->focusPolicy(), Qt::TabFocus);
     auto* bottone = controllo<QToolButton>(&w, QStringLiteral("SSCommand1"));
     QCOMPARE(bottone->iconSize(), QSize(32, 32));
     QCOMPARE(bottone->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -478,7 +478,7 @@ void TestDisposizione::scritte()
         if (x->nextInFocusChain() == risposta)
             break;
     }
-    QCOMPARE(tab, (QStringList{"Text2", "SSCommand1", "BottoneAvanti"}));
+    QCOMPARE(tab, (QStringList{"Text2", "Text1", "SSCommand1", "BottoneAvanti"}));
 }
 
 void TestDisposizione::treScelteEGriglia_data()

@@ -149,15 +149,23 @@ void TestFinestre::esercizio_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("giusto");
     QTest::addColumn<QString>("letto");   // the item read aloud
+    QTest::addColumn<bool>("tasti");   // by the keyboard alone, or by clicks
 
-    QTest::newRow("Form1") << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2 << "mare";
-    QTest::newRow("Form4") << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina" << 1
-                           << "gallo, gallina";
-    QTest::newRow("Form5") << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2 << "case";
-    QTest::newRow("Form9") << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1 << "sedia";
-    QTest::newRow("Form10") << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2 << "città";
-    QTest::newRow("Form15") << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
-                            << "casa / casupola" << 1 << "casa, casupola";
+    for (bool tasti : {false, true}) {
+        const char* modo = tasti ? "keys" : "clicks";
+        QTest::addRow("Form1 %s", modo) << 1 << QList<float>{per(3, 18), per(2, 2), per(3, 4)} << "mare" << 2
+                                        << "mare" << tasti;
+        QTest::addRow("Form4 %s", modo) << 4 << QList<float>{per(4, 18), per(1, 2), per(2, 2)} << "gallo / gallina"
+                                        << 1 << "gallo, gallina" << tasti;
+        QTest::addRow("Form5 %s", modo) << 5 << QList<float>{per(5, 18), per(2, 2), per(1, 2)} << "case" << 2
+                                        << "case" << tasti;
+        QTest::addRow("Form9 %s", modo) << 9 << QList<float>{per(9, 18), per(1, 2), per(2, 2)} << "sedia" << 1
+                                        << "sedia" << tasti;
+        QTest::addRow("Form10 %s", modo) << 10 << QList<float>{per(10, 18), per(2, 2), per(1, 1)} << "CITTÀ" << 2
+                                         << "città" << tasti;
+        QTest::addRow("Form15 %s", modo) << 15 << QList<float>{per(15, 18), per(1, 2), per(1, 2), per(4, 4)}
+                                         << "casa / casupola" << 1 << "casa, casupola" << tasti;
+    }
 }
 
 void TestFinestre::esercizio()
@@ -167,6 +175,15 @@ void TestFinestre::esercizio()
     QFETCH(QString, item);
     QFETCH(int, giusto);
     QFETCH(QString, letto);
+    QFETCH(bool, tasti);
+    // Button k pressed: by a click, or with the focus brought to it by Tab, by Space or Enter.
+    auto rispondi = [tasti](QWidget* f, int k, Qt::Key tasto) {
+        const QString bottone = QStringLiteral("Bottone%1").arg(k);
+        if (!tasti)
+            return clicca(f, bottone);
+        QVERIFY(portaFuoco(f, bottone));
+        premi(f, tasto);
+    };
     QWidget* menu = apriMenu();
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
@@ -183,15 +200,18 @@ void TestFinestre::esercizio()
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));   // the window opens on its first answer
 
-    clicca(f, QStringLiteral("Bottone%1").arg(3 - giusto));
+    rispondi(f, 3 - giusto, Qt::Key_Space);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone%1").arg(3 - giusto));   // it stays
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
 
     programma->casuale.aggiungi({per(3, 4)});   // the sound
-    clicca(f, QStringLiteral("Bottone%1").arg(giusto));
+    rispondi(f, giusto, Qt::Key_Return);
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -225,6 +245,13 @@ void TestFinestre::esercizio()
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
+    if (tasti) {
+        premi(f, Qt::Key_Space);   // "avanti" at the scale: back to the first answer, the next item
+        QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
+        QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
+        QVERIFY(controllo(f, QStringLiteral("Bottone%1").arg(giusto))->isEnabled());
+        QVERIFY(sfondoDi(f) != QColor(Qt::black));
+    }
 
     risponditore.rispondi(QStringLiteral("Sì"));
     cliccaMenu(f, "mnuesci");
@@ -462,17 +489,58 @@ void TestFinestre::accessibilita()
         return accessibile ? accessibile->text(QAccessible::Name) : QString();
     };
     auto stato = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->state(); };
+    QCOMPARE(nome(menu), QStringLiteral("Catalogare i lumeri – menù degli esercizi"));
     QCOMPARE(nome(controllo(menu, QStringLiteral("Command7"))), QStringLiteral("volgi al  femminile"));
     QVERIFY(!stato(controllo(menu, QStringLiteral("Command2"))).disabled);
     QCOMPARE(nome(controllo(menu, QStringLiteral("Option1_1"))),
              QStringLiteral("attende la pressione del bottone per proseguire"));
 
-    QWidget* f = apriEsercizio(1, {});
+    Ascolto ascolto;
+    auto* f = static_cast<QMainWindow*>(apriEsercizio(1, {}));   // "casa"
+    QCOMPARE(nome(f), QStringLiteral("Catalogare i lumeri – maschile femminile"));
+    QCOMPARE(f->windowTitle(), QStringLiteral(" "));
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
-    QVERIFY(!nome(controllo(f, QStringLiteral("ComandoIconaSi"))).isEmpty());
-    QVERIFY(!nome(controllo(f, QStringLiteral("ComandoIconaNo"))).isEmpty());
+    QCOMPARE(nome(controllo(f, QStringLiteral("Text1"))), QStringLiteral("Parola"));
+    // The word is one run of text, read to its last letter.
+    QAccessibleTextInterface* parola = QAccessible::queryAccessibleInterface(controllo(f, "Text1"))->textInterface();
+    int inizio = -1, fine = -1;
+    parola->attributes(0, &inizio, &fine);
+    QCOMPARE(QPoint(inizio, fine), QPoint(0, 4));
     QVERIFY(stato(controllo(f, QStringLiteral("BottoneAvanti"))).disabled);
+    // The faces are pictures; the sad one of the start says nothing.
+    QWidget* si = controllo(f, QStringLiteral("ComandoIconaSi"));
+    QWidget* no = controllo(f, QStringLiteral("ComandoIconaNo"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(no)->role(), QAccessible::Graphic);
+    QCOMPARE(nome(no), QString());
+    // The menu bar's commands without their blanks, the captions with them.
+    QAccessibleInterface* barra = QAccessible::queryAccessibleInterface(f->menuBar());
+    QStringList voci;
+    for (int i = 0; i < barra->childCount(); ++i)
+        voci.append(barra->child(i)->text(QAccessible::Name));
+    QCOMPARE(voci, (QStringList{"Azzera conteggio", "Suono?", "Informazioni", "Esci"}));
+    QCOMPARE(barra->child(1)->child(0)->child(0)->text(QAccessible::Name), QStringLiteral("sì"));
+    // The word comes with the first answer; each answer is told, with both
+    // counts; the focus moves only where the pupil or the rule sends it.
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    portaFuoco(f, QStringLiteral("Bottone2"));
+    premi(f, Qt::Key_Space);
+    QCOMPARE(nome(no), QStringLiteral("Risposta sbagliata"));
+    portaFuoco(f, QStringLiteral("Text1"));
+    QCOMPARE(parola->selectionCount(), 0);   // Tab selects nothing in it
+    portaFuoco(f, QStringLiteral("Bottone1"));
+    premi(f, Qt::Key_Return);
+    QCOMPARE(nome(si), QStringLiteral("Risposta esatta"));
+    programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"
+    premi(f, Qt::Key_Space);
+    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "focus: femminile", "focus: maschile",
+                                            "notification: Sbagliato. Esatti 0, errati 1.", "focus: Parola",
+                                            "focus: femminile", "description: Esatto. Esatti 1, errati 1.",
+                                            "focus: avanti", "description: mare", "focus: femminile"}));
+
+    // F10 opens the menu bar, as Alt does.
+    premi(f, Qt::Key_F10);
+    QCOMPARE(f->menuBar()->activeAction(), f->findChild<QAction*>(QStringLiteral("MenuAzzera")));
     const QRect posto = QAccessible::queryAccessibleInterface(controllo(f, QStringLiteral("Bottone2")))->rect();
     QCOMPARE(posto.size(), controllo(f, QStringLiteral("Bottone2"))->size());
 }

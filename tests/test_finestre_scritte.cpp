@@ -11,6 +11,7 @@
 #include "supporto.h"
 #include "supporto_finestre.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,7 @@ private slots:
     void invio();
     void aiutami();
     void apostrofoDellaTastiera();
+    void treBottoni_data();
     void treBottoni();
     void griglia_data();
     void griglia();
@@ -59,6 +61,11 @@ private:
     // Opens the exercise from the menu with the draws of its first item,
     // and waits for its start-up.
     QWidget* apri(int form, std::initializer_list<float> estrazioni);
+    // The control `nome` chosen: clicked, or with the keyboard alone (the
+    // focus brought to it with `tasto`, then `invio` pressed).
+    void scegli(QWidget* f, const QString& nome, Qt::Key tasto = Qt::Key_Tab, Qt::Key invio = Qt::Key_Space);
+
+    bool tasti = false;
 
     std::unique_ptr<ProgrammaDiProva> programma;
     Risponditore risponditore;
@@ -94,20 +101,34 @@ QWidget* TestFinestreScritte::apri(int form, std::initializer_list<float> estraz
     return f;
 }
 
+void TestFinestreScritte::scegli(QWidget* f, const QString& nome, Qt::Key tasto, Qt::Key invio)
+{
+    if (!tasti)
+        return clicca(f, nome);
+    QVERIFY2(portaFuoco(f, nome, tasto), qPrintable(nome));
+    premi(f, invio);
+}
+
 void TestFinestreScritte::apriEdEsci_data()
 {
     QTest::addColumn<int>("form");
     QTest::addColumn<QList<float>>("estrazioni");
     QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("primo");       // the control the window opens on, and its name
+    QTest::addColumn<QString>("nome");
 
-    QTest::newRow("Form2") << 2 << QList<float>{per(2, 2), per(3, 18)} << "gallo";
-    QTest::newRow("Form3") << 3 << QList<float>{per(1, 2), per(3, 18)} << "regina";
-    QTest::newRow("Form6") << 6 << QList<float>{per(2, 3), per(3, 18)} << "città";
-    QTest::newRow("Form7") << 7 << QList<float>{per(1, 3), per(3, 18)} << "uomini";
-    QTest::newRow("Form11") << 11 << QList<float>{per(1, 2), per(3, 18)} << "giornalaio";
-    QTest::newRow("Form12") << 12 << QList<float>{per(1, 2), per(3, 18), per(3, 4), per(4, 4)} << "casupola";
-    QTest::newRow("Form13") << 13 << QList<float>{per(3, 18), per(2, 3), per(2, 2)} << "fioraio";
-    QTest::newRow("Form8") << 8 << QList<float>{per(2, 4), per(3, 18), per(1, 2)} << "casa";
+    QTest::newRow("Form2") << 2 << QList<float>{per(2, 2), per(3, 18)} << "gallo" << "Text2" << "Volgi al femminile";
+    QTest::newRow("Form3") << 3 << QList<float>{per(1, 2), per(3, 18)} << "regina" << "Text2" << "Volgi al maschile";
+    QTest::newRow("Form6") << 6 << QList<float>{per(2, 3), per(3, 18)} << "città" << "Text2" << "Volgi al plurale";
+    QTest::newRow("Form7") << 7 << QList<float>{per(1, 3), per(3, 18)} << "uomini" << "Text2" << "Volgi al singolare";
+    QTest::newRow("Form11") << 11 << QList<float>{per(1, 2), per(3, 18)} << "giornalaio" << "Text2"
+                            << "Questa parola deriva da";
+    QTest::newRow("Form12") << 12 << QList<float>{per(1, 2), per(3, 18), per(3, 4), per(4, 4)} << "casupola" << "Text2"
+                            << "Questa parola è alterata di......";
+    QTest::newRow("Form13") << 13 << QList<float>{per(3, 18), per(2, 3), per(2, 2)} << "fioraio" << "Bottone1"
+                            << "primitivo";
+    QTest::newRow("Form8") << 8 << QList<float>{per(2, 4), per(3, 18), per(1, 2)} << "casa" << "Label7"
+                           << "maschile singolare";
 }
 
 void TestFinestreScritte::apriEdEsci()
@@ -115,10 +136,14 @@ void TestFinestreScritte::apriEdEsci()
     QFETCH(int, form);
     QFETCH(QList<float>, estrazioni);
     QFETCH(QString, item);
+    QFETCH(QString, primo);
+    QFETCH(QString, nome);
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
     QWidget* f = apri(form, {});
     QVERIFY(f);
+    QCOMPARE(fuocoDi(f), primo);
+    QCOMPARE(nomeDi(f->focusWidget()), nome);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form%1").arg(form)});
     QCOMPARE(programma->casuale.rimasti(), 0);
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
@@ -176,9 +201,13 @@ void TestFinestreScritte::invio()
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     premi(risposta);
     QCOMPARE(programma->stato.contaEsatti + programma->stato.contaErrati, 2);
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
 
     programma->casuale.aggiungi({per(3, 3), per(8, 18)});
-    clicca(f, QStringLiteral("BottoneAvanti"));
+    Ascolto ascolto;
+    ::premi(f, Qt::Key_Space);   // "avanti"
+    // The box is emptied before it has the focus: the word is said once it has it.
+    QCOMPARE(ascolto.prendi(), (QStringList{"focus: Volgi al plurale", "notification: pesce d'aprile"}));
     QVERIFY(risposta->isEnabled());
     QVERIFY(risposta->text().isEmpty());
     QCOMPARE(f->focusWidget(), risposta);
@@ -228,24 +257,35 @@ void TestFinestreScritte::apostrofoDellaTastiera()
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
 }
 
+void TestFinestreScritte::treBottoni_data()
+{
+    QTest::addColumn<bool>("tasti");
+    QTest::newRow("clicks") << false;
+    QTest::newRow("keys") << true;
+}
+
 void TestFinestreScritte::treBottoni()
 {
+    QFETCH(bool, tasti);
+    this->tasti = tasti;
     // Form13, "naso", a primitive noun.
     QWidget* f = apri(13, {per(4, 18), per(1, 3), per(1, 2), per(2, 2)});
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("naso"));
-    clicca(f, QStringLiteral("Command1"));
-    clicca(f, QStringLiteral("Bottone2"));
+    scegli(f, QStringLiteral("Command1"));
+    scegli(f, QStringLiteral("Bottone2"), Qt::Key_Tab, Qt::Key_Return);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 2"));
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
-    clicca(f, QStringLiteral("Bottone1"));
+    scegli(f, QStringLiteral("Bottone1"), Qt::Key_Backtab, Qt::Key_Enter);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     for (const char* nome : {"Bottone1", "Command1", "Bottone2"})
         QVERIFY(!controllo(f, QString::fromLatin1(nome))->isEnabled());
     QCOMPARE(controllo(f, QStringLiteral("Bottone1"))->grab().toImage().pixelColor(4, 4), QColor(255, 0, 0));
 
     programma->casuale.aggiungi({per(6, 18), per(2, 3), per(1, 2)});
-    clicca(f, QStringLiteral("BottoneAvanti"));
+    scegli(f, QStringLiteral("BottoneAvanti"), Qt::Key_Tab, Qt::Key_Return);
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("Giornalaio"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
     for (const char* nome : {"Bottone1", "Command1", "Bottone2"}) {
         QWidget* b = controllo(f, QString::fromLatin1(nome));
         QVERIFY(b->isEnabled());
@@ -256,13 +296,18 @@ void TestFinestreScritte::treBottoni()
 void TestFinestreScritte::griglia_data()
 {
     QTest::addColumn<bool>("attendi");
-    QTest::newRow("waiting for avanti") << true;
-    QTest::newRow("going on at once") << false;
+    QTest::addColumn<bool>("tasti");
+    QTest::newRow("waiting for avanti") << true << false;
+    QTest::newRow("going on at once") << false << false;
+    QTest::newRow("waiting for avanti, keys") << true << true;
+    QTest::newRow("going on at once, keys") << false << true;
 }
 
 void TestFinestreScritte::griglia()
 {
     QFETCH(bool, attendi);
+    QFETCH(bool, tasti);
+    this->tasti = tasti;
     if (!attendi)
         clicca(finestra(QStringLiteral("FormMenu")), QStringLiteral("Option1_0"));
     // "cani", masculine plural: Label9.
@@ -272,7 +317,10 @@ void TestFinestreScritte::griglia()
     for (const QString& nome : intestazioni)
         QCOMPARE(testoColoratoDi(f, nome), QColor(Qt::black));
 
-    clicca(f, QStringLiteral("Label7"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(controllo(f, QStringLiteral("Label9")))->role(),
+             QAccessible::Button);
+    QCOMPARE(nomeDi(controllo(f, QStringLiteral("Label9"))), QStringLiteral("maschile plurale"));
+    scegli(f, QStringLiteral("Label7"), Qt::Key_Right);
     clicca(f, QStringLiteral("Text1"));    // only the boxes answer
     clicca(f, QStringLiteral("Label4"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
@@ -282,7 +330,7 @@ void TestFinestreScritte::griglia()
     QCOMPARE(testoColoratoDi(f, QStringLiteral("Label3")), QColor(0x80, 0xFF, 0xFF));
 
     programma->casuale.aggiungi({0.0f, per(2, 4), per(5, 18), per(2, 2)});
-    clicca(f, QStringLiteral("Label9"));
+    scegli(f, QStringLiteral("Label9"), Qt::Key_Down, Qt::Key_Return);
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     if (attendi) {
         for (const char* nome : {"Label7", "Label8", "Label9", "Label10"})
@@ -291,15 +339,17 @@ void TestFinestreScritte::griglia()
         clicca(f, QStringLiteral("Label8"));
         QCOMPARE(programma->stato.contaEsatti + programma->stato.contaErrati, 2);
         QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("cani"));
-        clicca(f, QStringLiteral("BottoneAvanti"));
+        QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
+        scegli(f, QStringLiteral("BottoneAvanti"));
     }
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label7"));   // a new noun: the first box
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("mela"));
     QCOMPARE(sfondoDi(f), dellaTavolozza(5));
     for (const QString& nome : intestazioni)
         QCOMPARE(testoColoratoDi(f, nome), QColor(Qt::black));
     for (const char* nome : {"Label7", "Label8", "Label9", "Label10"})
         QVERIFY(controllo(f, QString::fromLatin1(nome))->isEnabled());
-    clicca(f, QStringLiteral("Label8"));
+    scegli(f, QStringLiteral("Label8"), Qt::Key_Right);
     QCOMPARE(programma->stato.contaEsatti, qint16(2));
 }
 

@@ -13,8 +13,15 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QTest>
+#include <functional>
 #include <memory>
+
+// How a word is moved onto a box: dropped as a drag drops it, picked up and
+// put down with the keyboard alone, or clicked and then the box clicked.
+enum class Modo { Trascina, Tasti, Clic };
+Q_DECLARE_METATYPE(Modo)
 
 namespace {
 
@@ -41,11 +48,14 @@ QColor testoEtichetta(QWidget* w, const QString& nome)
     return controllo(w, nome)->palette().color(QPalette::WindowText);
 }
 
-// Drops the drag box `sorgente` on the box `bersaglio`, as the pupil's drag does.
-bool lascia(QWidget* w, const QString& sorgente, const QString& bersaglio)
+// Rows of each way, named after `nome`, in a column "modo".
+void treModi(const char* nome, const std::function<void(QTestData&)>& resto = {})
 {
-    auto* casella = controllo<CasellaBersaglio>(w, bersaglio);
-    return casella && casella->ricevi(controllo(w, sorgente));
+    for (auto [modo, parola] : {std::pair{Modo::Trascina, "drag"}, {Modo::Tasti, "keys"}, {Modo::Clic, "clicks"}}) {
+        QTestData& riga = QTest::addRow("%s%s", nome, parola) << modo;
+        if (resto)
+            resto(riga);
+    }
 }
 
 // The controls of the window that take a drop.
@@ -88,6 +98,7 @@ private slots:
 
     void disposizione_data();
     void disposizione();
+    void cataloga_data();
     void cataloga();
     void collettivi_data();
     void collettivi();
@@ -99,6 +110,13 @@ private slots:
 private:
     // Opens exercise `form` from the menu, with the draws of its start-up.
     QWidget* apri(int form, bool attendi = true);
+    // The drag box `sorgente` moved onto the box `bersaglio` in this row's
+    // way: false when the word cannot be taken (an empty, disabled box).
+    bool lascia(QWidget* w, const QString& sorgente, const QString& bersaglio);
+    // "avanti" pressed, by a click or by Space where it has the focus.
+    void avanti(QWidget* w);
+
+    Modo modo = Modo::Trascina;
 
     std::unique_ptr<ProgrammaDiProva> programma;
     Risponditore risponditore;
@@ -135,6 +153,47 @@ QWidget* TestFinestreTavole::apri(int form, bool attendi)
     if (!f || !QTest::qWaitFor([f] { return f->esercizio().avviato(); }))
         return nullptr;
     return f;
+}
+
+bool TestFinestreTavole::lascia(QWidget* w, const QString& sorgente, const QString& bersaglio)
+{
+    auto* casella = controllo<CasellaBersaglio>(w, bersaglio);
+    auto* parola = controllo<CasellaTrascinabile>(w, sorgente);
+    if (!casella || !parola)
+        return false;
+    switch (modo) {
+    case Modo::Trascina:
+        return casella->ricevi(parola);
+    case Modo::Tasti:
+        // A word not placed stays picked up: it is not picked up again. A
+        // disabled box takes no focus.
+        if (!parola->isEnabled())
+            return false;
+        if (!parola->presa() && (!portaFuoco(w, sorgente) || (premi(w, Qt::Key_Space), !parola->presa())))
+            return false;
+        if (!portaFuoco(w, bersaglio))
+            return false;
+        premi(w, Qt::Key_Return);
+        return true;
+    case Modo::Clic:
+        if (!parola->presa())
+            clicca(w, sorgente);
+        if (!parola->presa())
+            return false;
+        clicca(w, bersaglio);
+        return true;
+    }
+    return false;
+}
+
+void TestFinestreTavole::avanti(QWidget* w)
+{
+    if (modo == Modo::Tasti) {
+        QCOMPARE(fuocoDi(w), QStringLiteral("BottoneAvanti"));
+        premi(w, Qt::Key_Space);
+    } else {
+        clicca(w, QStringLiteral("BottoneAvanti"));
+    }
 }
 
 void TestFinestreTavole::disposizione_data()
@@ -206,8 +265,16 @@ void TestFinestreTavole::disposizione()
     }
 }
 
+void TestFinestreTavole::cataloga_data()
+{
+    QTest::addColumn<Modo>("modo");
+    treModi("");
+}
+
 void TestFinestreTavole::cataloga()
 {
+    QFETCH(Modo, modo);
+    this->modo = modo;
     primaTavola(programma->casuale);
     QWidget* f = apri(14);
     QVERIFY(f);
@@ -215,8 +282,24 @@ void TestFinestreTavole::cataloga()
     QCOMPARE(testoDi(f, "Label5_0") + testoDi(f, "Label5_1") + testoDi(f, "Label5_2"),
              QStringLiteral("casalibronaso"));
     QCOMPARE(sfondoDi(f), dellaTavolozza(5));
+    // The boxes by their row and column, the word by what it is.
+    QCOMPARE(nomeDi(controllo(f, "Label7_0")), QStringLiteral("diminutivo di libro"));
+    QCOMPARE(nomeDi(controllo(f, "Label4")), QStringLiteral("Parola da collocare: casetta"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
+    if (modo == Modo::Tasti) {
+        // Escape puts a word back; with nothing picked up it is not the board's.
+        auto* parola = controllo<CasellaTrascinabile>(f, "Label4");
+        premi(f, Qt::Key_Enter);
+        QVERIFY(parola->presa());
+        premi(f, Qt::Key_Escape);
+        QVERIFY(!parola->presa());
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(parola, &esc);
+        QVERIFY(!esc.isAccepted());
+    }
 
     QVERIFY(lascia(f, "Label4", "Label6_1"));
+    QCOMPARE(controllo<CasellaTrascinabile>(f, "Label4")->presa(), modo != Modo::Trascina);   // to try again
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     for (const char* riga : {"Label10", "Label11", "Label12", "Label13", "Label14"})
         QCOMPARE(testoEtichetta(f, riga), QColor(Qt::white));
@@ -226,7 +309,10 @@ void TestFinestreTavole::cataloga()
     programma->casuale.aggiungi({0.0f, per(11, 18)});
     QVERIFY(lascia(f, "Label4", "Label6_0"));
     QCOMPARE(testoDi(f, "Label6_0"), QStringLiteral("casetta"));
+    QCOMPARE(nomeDi(controllo(f, "Label6_0")), QStringLiteral("diminutivo di casa: casetta"));
     QCOMPARE(testoDi(f, "Label4"), QStringLiteral("nasone"));
+    QVERIFY(!controllo<CasellaTrascinabile>(f, "Label4")->presa());
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));   // back to the next word
     QCOMPARE(sfondoDi(f), dellaTavolozza(11));
     QCOMPARE(testoEtichetta(f, "Label13"), QColor(Qt::black));
 
@@ -240,21 +326,27 @@ void TestFinestreTavole::cataloga()
     QVERIFY(!lascia(f, "Label4", "Label6_2"));
 
     primaTavola(programma->casuale);
-    clicca(f, "BottoneAvanti");
+    avanti(f);
     QCOMPARE(programma->casuale.rimasti(), 0);
     QVERIFY(controllo(f, "Label4")->isEnabled());
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     QCOMPARE(testoDi(f, "Label6_3"), QString());
 }
 
 void TestFinestreTavole::collettivi_data()
 {
-    dueModi();
+    QTest::addColumn<Modo>("modo");
+    QTest::addColumn<bool>("attendi");
+    treModi("waiting, ", [](QTestData& riga) { riga << true; });
+    treModi("automatic, ", [](QTestData& riga) { riga << false; });
 }
 
 void TestFinestreTavole::collettivi()
 {
     // Pairs 1 to 9 in order; the shuffle puts box 8 at the top and the others below it.
+    QFETCH(Modo, modo);
     QFETCH(bool, attendi);
+    this->modo = modo;
     programma->cartella.scrivi(QStringLiteral("collettivi.txt"),
                                QStringLiteral("gregge,pecore\nflotta,navi\nscolaresca,scolari\n"
                                               "\"arcipelago\",isole\nfrutteto,alberi da frutto\n"
@@ -291,6 +383,8 @@ void TestFinestreTavole::collettivi()
     programma->casuale.aggiungi({0.0f, per(6, 18)});
     QVERIFY(lascia(f, "Label3_4", "Label4_4"));
     QCOMPARE(testoDi(f, "Label4_4"), QStringLiteral(" un insieme di alberi da frutto -> frutteto"));
+    QCOMPARE(nomeDi(controllo(f, "Label4_4")), QStringLiteral("un insieme di alberi da frutto: frutteto"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label3_8"));   // the first word left, from the top
     QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
     // At another scale the shuffled boxes stay in their places, and the
@@ -325,7 +419,7 @@ void TestFinestreTavole::collettivi()
         QVERIFY(controllo(f, "BottoneAvanti")->isEnabled());
         for (const QString& nome : nomi("Label3", 9))
             QVERIFY(!controllo(f, nome)->isEnabled() && testoDi(f, nome).isEmpty());
-        clicca(f, "BottoneAvanti");
+        avanti(f);
     }
     QCOMPARE(programma->casuale.rimasti(), 0);
     QCOMPARE(testoDi(f, "Label4_3"), QStringLiteral("isole"));
@@ -337,13 +431,28 @@ void TestFinestreTavole::collettivi()
 
 void TestFinestreTavole::composti_data()
 {
-    dueModi();
+    QTest::addColumn<Modo>("modo");
+    QTest::addColumn<bool>("attendi");
+    for (bool attendi : {true, false}) {
+        const char* come = attendi ? "waiting" : "automatic";
+        QTest::addRow("%s, clicks", come) << Modo::Clic << attendi;
+        QTest::addRow("%s, keys", come) << Modo::Tasti << attendi;
+    }
 }
 
 void TestFinestreTavole::composti()
 {
     // Draws left to 0: "pescespada", five times "casa", three times "pane", in their own places.
+    QFETCH(Modo, modo);
     QFETCH(bool, attendi);
+    // A word chosen: clicked, or with the focus brought to it by the arrows and Space pressed.
+    auto scegli = [modo](QWidget* f, const char* parola) {
+        if (modo == Modo::Clic)
+            return clicca(f, QString::fromLatin1(parola));
+        QVERIFY(portaFuoco(f, QString::fromLatin1(parola), Qt::Key_Down) || portaFuoco(f, QString::fromLatin1(parola), Qt::Key_Up));
+        premi(f, Qt::Key_Space);
+    };
+    this->modo = modo;
     programma->casuale.aggiungi({per(4, 18), per(2, 2)});
     QWidget* f = apri(17, attendi);
     QVERIFY(f);
@@ -351,8 +460,9 @@ void TestFinestreTavole::composti()
     QCOMPARE(testoDi(f, "Label3_8"), QStringLiteral("pane"));
     QVERIFY(bersagli(f).isEmpty());
 
-    clicca(f, "Label3_5");
-    clicca(f, "Label3_5");
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label3_0"));   // the top of the column
+    scegli(f, "Label3_5");
+    scegli(f, "Label3_5");
     QCOMPARE(testoDi(f, "EtichettaErrati"), QStringLiteral(" 2"));
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::white));
@@ -362,7 +472,7 @@ void TestFinestreTavole::composti()
         programma->casuale.aggiungi({0.0f});
     for (int p = 8; p >= 0; --p)
         programma->casuale.aggiungi({per(p + 1, 9)});
-    clicca(f, "Label3_0");
+    scegli(f, "Label3_0");
     QCOMPARE(testoDi(f, "EtichettaEsatti"), QStringLiteral(" 1"));
     if (attendi) {
         QCOMPARE(sfondoCasella(f, "Label3_0"), QColor(255, 0, 0));
@@ -372,7 +482,7 @@ void TestFinestreTavole::composti()
         clicca(f, "Label3_0");
         clicca(f, "Label3_1");
         QCOMPARE(programma->stato.contaEsatti + programma->stato.contaErrati, 3);
-        clicca(f, "BottoneAvanti");
+        avanti(f);
     }
     QCOMPARE(programma->casuale.rimasti(), 0);
     QCOMPARE(testoDi(f, "Label3_0"), QStringLiteral("pescespada"));
@@ -382,6 +492,7 @@ void TestFinestreTavole::composti()
     QVERIFY(aPosto(controllo(f, "Label3_8"), QRect(1995, 420, 3000, 375)));
     QVERIFY(aPosto(controllo(f, "Label3_0"), QRect(1995, 5460, 3000, 375)));
     QVERIFY(aPosto(controllo(f, "Label3_4"), QRect(1995, 2940, 3000, 375)));
+    QCOMPARE(fuocoDi(f), QStringLiteral("Label3_8"));   // the new top
     for (const QString& nome : nomi("Label3", 9)) {
         QVERIFY(controllo(f, nome)->isEnabled());
         QCOMPARE(sfondoCasella(f, nome), QColor(Qt::white));

@@ -3,7 +3,8 @@
 // with its message boxes answered. After every event the program must still
 // be there with one window open, and the counters must equal the right and
 // wrong answers given (heard as sounds) less the help asked for (seen as its
-// message box), shown in the labels in the program's number form.
+// message box), shown in the labels in the program's number form, and a
+// control of the window must have the focus.
 //
 // LUMERI_EVENTI sets the events per window and mode (10,000 by default).
 
@@ -97,11 +98,13 @@ void filtra(QtMsgType tipo, const QMessageLogContext& contesto, const QString& t
         gestore(tipo, contesto, testo);
 }
 
-// The keys a pupil presses, the letters apart.
-const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 7> tasti = {{
+// The keys a pupil presses, the letters apart: the arrows move between the
+// boxes, Space and Enter answer, pick up and put down, Escape puts back.
+const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 12> tasti = {{
     {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Return, Qt::ShiftModifier},
     {Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Backspace, Qt::NoModifier},
-    {Qt::Key_Space, Qt::NoModifier},
+    {Qt::Key_Space, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier},
+    {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Down, Qt::NoModifier},
 }};
 
 } // namespace
@@ -264,9 +267,9 @@ void TestRobustezza::clic()
     QWidget* c = controlli.value(caso(int(controlli.size())));
     if (!c)
         return;
-    // A left press on a drag box starts a real drag, which needs a real
-    // pointer: the other button only.
-    const bool destro = qobject_cast<CasellaTrascinabile*>(c) || caso(10) == 0;
+    // A left click on a drag box picks its word up, to put it down on a
+    // box clicked next; a drag starts only when the pointer moves.
+    const bool destro = caso(10) == 0;
     QTest::mouseClick(c, destro ? Qt::RightButton : Qt::LeftButton, {}, QPoint(caso(c->width()), caso(c->height())));
 }
 
@@ -276,10 +279,10 @@ void TestRobustezza::tasto()
     auto* risposta = controllo<QLineEdit>(f, QStringLiteral("Text2"));
     if (!fuoco || fuoco->window() != f)
         fuoco = risposta ? static_cast<QWidget*>(risposta) : f;
-    const int quale = caso(20);
+    const int quale = caso(25);
     if (quale < 12) {
         QTest::keyClick(fuoco, char('a' + caso(26)));
-    } else if (quale < 19) {
+    } else if (quale < 24) {
         QTest::keyClick(fuoco, tasti[std::size_t(quale - 12)].first, tasti[std::size_t(quale - 12)].second);
     } else if (risposta && !aiuto.isEmpty()) {
         // The answer "Aiutami" gave, typed over what the box holds, and sent.
@@ -372,6 +375,9 @@ void TestRobustezza::controlla(const QString& evento)
         QVERIFY2((f = apri()) != nullptr, qPrintable(dove));
     }
     QCOMPARE(finestreAperte(), QStringList{f->objectName()});
+    // The focus is never lost: a control of the window that can use it has it.
+    QWidget* fuoco = f->focusWidget();
+    QVERIFY2(fuoco && fuoco->isEnabled() && fuoco->isVisible(), qPrintable(dove));
     const QString etichette =
         testoDi(f, QStringLiteral("EtichettaEsatti")) + u'|' + testoDi(f, QStringLiteral("EtichettaErrati"));
     const QString stato = QStringLiteral(": counted %1 %2, shown %3; made %4 %5")

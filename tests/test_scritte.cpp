@@ -94,8 +94,10 @@ void TestScritte::estrazioni()
     QCOMPARE(b.logica->testo(), testo);
     b.logica->leggiParola();   // the word shown, never the answer
     QCOMPARE(b.voce.letti, QStringList{testo});
-    // The answer box emptied before the word, and the focus given after it.
-    QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "fuoco", "aggiorna"}));
+    // The answer box emptied before the word, and the focus given to it.
+    QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "aggiorna"}));
+    QCOMPARE(b.logica->prendiFuoco(), Fuoco::Risposta);
+    QCOMPARE(b.logica->annuncio(), testo);
     QVERIFY(b.logica->rispostaAbilitata());
 }
 
@@ -149,13 +151,18 @@ void TestScritte::giudizio()
     QCOMPARE(b.stato.contaEsatti, qint16(giusto ? 1 : 0));
     QCOMPARE(b.stato.contaErrati, qint16(giusto ? 0 : 1));
     QCOMPARE(b.suoni.suonati.size(), 1);
+    // Either way the focus goes to the answer box, and a screen reader
+    // hears the judgement with both counts, and the next word.
+    QCOMPARE(b.logica->prendiFuoco(), Fuoco::Risposta);
     if (giusto) {
         QCOMPARE(int(b.stato.elencoScelto), 2);
-        QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "fuoco", "aggiorna"}));
+        QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "aggiorna"}));
+        QCOMPARE(b.logica->annuncio(), QStringLiteral("Esatto. Esatti 1, errati 0. ") + b.logica->testo());
     } else {
         QCOMPARE(b.logica->testo(), prima);
         QCOMPARE(b.logica->cornice().sfondo(), Colori::Nero);
-        QCOMPARE(b.vista.prendi(), (QStringList{"fuoco", "aggiorna"}));   // the typed text stays
+        QCOMPARE(b.vista.prendi(), QStringList{"aggiorna"});   // the typed text stays
+        QCOMPARE(b.logica->annuncio(), QStringLiteral("Sbagliato. Esatti 0, errati 1."));
     }
 }
 
@@ -184,6 +191,7 @@ void TestScritte::aiutoEAttesa()
     b.logica->aiutami();
     QCOMPARE(b.vista.prendi(), (QStringList{"informa:Regina", "aggiorna"}));
     QCOMPARE(b.logica->cornice().testoEsatti(), QStringLiteral("-1"));
+    QCOMPARE(b.logica->annuncio(), QStringLiteral("Esatti -1, errati 0."));
     QCOMPARE(b.logica->testo(), QStringLiteral("re"));   // the pair stays
 
     b.logica->invia(QStringLiteral("regina"));
@@ -191,6 +199,7 @@ void TestScritte::aiutoEAttesa()
     QVERIFY(!b.logica->rispostaAbilitata());
     QVERIFY(b.logica->cornice().avantiAbilitato());
     QCOMPARE(b.vista.prendi(), QStringList{"aggiorna"});
+    QCOMPARE(b.logica->prendiFuoco(), Fuoco::Avanti);
 
     // Waiting: no answer counts, help still takes its point.
     b.logica->invia(QStringLiteral("regina"));
@@ -205,7 +214,8 @@ void TestScritte::aiutoEAttesa()
     QVERIFY(b.logica->rispostaAbilitata());
     QVERIFY(!b.logica->cornice().avantiAbilitato());
     QCOMPARE(b.logica->testo(), QStringLiteral("gallo"));
-    QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "fuoco", "aggiorna"}));
+    QCOMPARE(b.vista.prendi(), (QStringList{"svuota", "aggiorna"}));
+    QCOMPARE(b.logica->prendiFuoco(), Fuoco::Risposta);
 }
 
 void TestScritte::guasti_data()
@@ -251,7 +261,7 @@ void TestScritte::guasti()
     b.logica->invia(QString());
     b.logica->aiutami();
     QCOMPARE(b.stato.contaErrati + b.stato.contaEsatti, 0);
-    QVERIFY(!b.vista.passi.contains(QStringLiteral("fuoco")));
+    QCOMPARE(b.logica->prendiFuoco(), Fuoco::Resta);
 }
 
 QTEST_GUILESS_MAIN(TestScritte)

@@ -135,6 +135,7 @@ void TestTavole::catalogaEstrazioni()
     QCOMPARE(l.paroleDaCollocare(), (std::array<QString, 5>{"casetta", "nasone", "libraccio", "libretto", "casupola"}));
     QCOMPARE(l.numeroParola(), 1);
     QCOMPARE(l.parola(), QStringLiteral("casetta"));
+    QCOMPARE(l.annuncio(), QStringLiteral("Parola da collocare: casetta. Nomi: casa, libro, naso."));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[5]);
     QCOMPARE(b.stato.quanti[0], qint16(5));
 }
@@ -161,8 +162,13 @@ void TestTavole::catalogaTavola()
     QCOMPARE(l.cornice().sfondo(), Colori::Nero);
     QVERIFY(l.didascalieBianche());
     QCOMPARE(l.parola(), QStringLiteral("casetta"));
+    QCOMPARE(l.prendiFuoco(), Fuoco::Risposta);   // of the start-up
+    QCOMPARE(l.prendiFuoco(), Fuoco::Resta);
     b.casuale.aggiungi({0.0f, per(9, 18)});   // the sound, then the colour the black window asks for
     l.lascia(0, 0);
+    // The next word is said, and the focus goes back to it.
+    QCOMPARE(l.annuncio(), QStringLiteral("Esatto. Esatti 1, errati 1. Parola da collocare: nasone."));
+    QCOMPARE(l.prendiFuoco(), Fuoco::Risposta);
     QCOMPARE(l.casella(0, 0), QStringLiteral("casetta"));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[9]);
     QVERIFY(!l.didascalieBianche());
@@ -269,6 +275,8 @@ void TestTavole::collettiviAbbinamenti()
         b.casuale.aggiungi({per(k, 9)});
     LogicaCollettivi& l = b.avvia();
     QCOMPARE(l.insiemi()[3], QStringLiteral("c2"));
+    QVERIFY(l.annuncio().startsWith(QStringLiteral("Nomi collettivi: gregge, flotta, gregge, c1, ")));
+    QVERIFY(l.annuncio().endsWith(QStringLiteral(". Insiemi: pecore, navi, capre, c2, c4, c6, c8, c10, c12.")));
 
     l.lascia(0, 1);
     QCOMPARE(l.cornice().sfondo(), Colori::Nero);
@@ -277,6 +285,9 @@ void TestTavole::collettiviAbbinamenti()
     b.casuale.aggiungi({0.0f, per(4, 18)});
     l.lascia(0, 2);   // the same text as pair 2's noun: right, and the window repainted
     QCOMPARE(l.insiemi()[2], QStringLiteral(" un insieme di capre -> gregge"));
+    QCOMPARE(l.nomeInsieme(2), QStringLiteral("un insieme di capre: gregge"));
+    QCOMPARE(l.nomeInsieme(1), QStringLiteral("navi"));
+    QCOMPARE(l.prendiFuoco(), Fuoco::Risposta);   // back to the first column
     QCOMPARE(l.nomi()[0], QString());
     QVERIFY(!l.trascinabili()[0]);
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[4]);
@@ -310,6 +321,9 @@ void TestTavole::compostiEstrazioni()
     QCOMPARE(l.parole(), (std::array<QString, 9>{"apriscatole", "nasone", "casa", "libriccino", "sole", "solaccio",
                                                  "panettiere", "lattaio", "latte"}));
     QCOMPARE(l.posti(), (Permutazione{1, 2, 3, 4, 5, 6, 7, 8, 0}));
+    // Said as the column stands: box 8 at the top.
+    QCOMPARE(l.annuncio(), QStringLiteral("Clicca sul nome composto: latte, apriscatole, nasone, casa, libriccino, "
+                                          "sole, solaccio, panettiere, lattaio."));
     QCOMPARE(int(b.stato.elencoScelto), 2);
     QCOMPARE(b.stato.quanti, (std::array<qint16, 4>{5, 2, 2, 0}));
     QCOMPARE(b.stato.voce(1, 2), QStringLiteral("apriscatole"));

@@ -56,6 +56,9 @@ void Applicazione::apriEsercizio(int form, QWidget* menu)
         return;
     contesto_.suoni.prepara();
     FinestraEsercizio* finestra = voce->crea(contesto_, *this);
+    // The title bar stays blank; a screen reader names the exercise.
+    finestra->setAccessibleName(QString::fromUtf8(Dialoghi::Titolo) + QStringLiteral(" – ")
+                                + QString::fromUtf8(voce->didascalia).simplified());
     if (auto errore = finestra->carica()) {
         delete finestra;
         erroreAllAvvio(menu, *errore);

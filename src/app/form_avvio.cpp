@@ -1,12 +1,12 @@
 #include "app/form_avvio.h"
 
 #include "app/applicazione.h"
+#include "app/dialoghi.h"
 #include "app/casuale.h"
 #include "app/interfaccia.h"
 #include "app/stato.h"
 
 #include <QLabel>
-#include <QToolButton>
 
 using namespace Interfaccia;
 
@@ -14,6 +14,7 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     : QWidget(nullptr)
 {
     preparaFinestra(this, QStringLiteral("FormAvvio"), 10530, 9075);
+    setAccessibleName(QString::fromUtf8(Dialoghi::Titolo));   // the title bar stays blank
     const QIcon figura = icona(QStringLiteral("titolo"));
     setWindowIcon(figura);
 
@@ -32,12 +33,8 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     creaEtichetta(1, QStringLiteral("Esercitazioni ortografiche"), QRect(2280, 480, 4932, 852), 18,
                   Qt::AlignLeft);
 
-    auto* avvio = new QToolButton(this);
+    auto* avvio = new BottoneFigura(this, QStringLiteral("Avvio"), QStringLiteral("titolo"));
     avvio->setObjectName(QStringLiteral("BottoneAvvio"));
-    avvio->setText(QStringLiteral("Avvio"));
-    avvio->setIcon(figura);
-    dimensioneIcona(avvio, 32);
-    avvio->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     assegnaCarattere(avvio, carattereSansSerif(18));
     disponi(avvio, QRect(2940, 4935, 4110, 1275));
     avvio->setFocus();

@@ -2,6 +2,7 @@
 
 #include "app/applicazione.h"
 #include "app/casuale.h"
+#include "app/dialoghi.h"
 #include "app/interfaccia.h"
 #include "app/stato.h"
 #include "drills/registro.h"
@@ -14,6 +15,7 @@ FormMenu::FormMenu(Applicazione& applicazione)
     : QWidget(nullptr)
 {
     preparaFinestra(this, QStringLiteral("FormMenu"), 9975, 7680);
+    setAccessibleName(QString::fromUtf8(Dialoghi::Titolo) + QStringLiteral(" – menù degli esercizi"));
 
     auto creaBottone = [this](const char* nome, const QString& didascalia, int sinistra, int alto,
                               double punti) {

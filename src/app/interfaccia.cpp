@@ -1,6 +1,7 @@
 #include "app/interfaccia.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -11,10 +12,12 @@
 #include <QPixmapCache>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
 
@@ -23,6 +26,35 @@
 #include <optional>
 
 namespace {
+
+// The notification of a window that speaks a sentence: it shows nothing, but
+// a screen reader speaks it each time it shows.
+class Notifica final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Notifica(QWidget* finestra)
+        : QWidget(finestra)
+    {
+        setObjectName(QStringLiteral("notifica"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
+
+    void di(const QString& frase)
+    {
+        hide();
+        setAccessibleName(frase);
+        show();
+    }
+};
+
+QAccessibleInterface* accessibileNotifica(const QString& classe, QObject* oggetto)
+{
+    return classe == QLatin1String("Notifica")
+               ? new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Notification)
+               : nullptr;
+}
 
 // Draws a picture from its SVG at exactly the size asked for, so it stays
 // crisp at every size and pixel density; nothing is drawn before it is shown.
@@ -406,6 +438,83 @@ void preparaStile()
         QApplication::setStyle(stile);
 }
 
+void disegnaSegno(QPainter& pittore, const QRect& controllo, Segno segno)
+{
+    // One unit of thickness for every 24 pixels of the control's smaller side.
+    const int t = qMax(2, qRound(qMin(controllo.width(), controllo.height()) / 24.0));
+    // A ring `spessore` thick, `dentro` pixels inside the control's edge.
+    auto anello = [&](int dentro, int spessore, const QColor& colore, bool tratteggiato) {
+        QPen penna(colore, spessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (tratteggiato)
+            penna.setDashPattern({2.0, 2.0});   // in widths of the pen
+        pittore.setPen(penna);
+        const qreal m = dentro + spessore / 2.0;
+        pittore.drawRect(QRectF(controllo).adjusted(m, m, -m, -m));
+    };
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing, false);
+    pittore.setBrush(Qt::NoBrush);
+    const QColor giallo(255, 255, 0);
+    switch (segno) {
+    case Segno::Fuoco:
+        anello(t, t, Qt::white, false);
+        anello(t, t, Qt::black, true);
+        break;
+    case Segno::Presa:
+        anello(t, t, Qt::black, false);
+        anello(2 * t, t, giallo, false);
+        break;
+    case Segno::Bersaglio:
+        anello(t, 2 * t, giallo, false);
+        anello(t, 2 * t, Qt::black, true);
+        break;
+    }
+    pittore.restore();
+}
+
+bool premiConInvio(QAbstractButton* bottone, QKeyEvent* evento)
+{
+    if (evento->key() != Qt::Key_Return && evento->key() != Qt::Key_Enter)
+        return false;
+    evento->accept();
+    if (!evento->isAutoRepeat())
+        bottone->click();
+    return true;
+}
+
+void annuncia(QWidget* dove, const QString& frase)
+{
+    if (dove && dove->hasFocus()) {
+        static const bool accessibile = (QAccessible::installFactory(accessibileNotifica), true);
+        Q_UNUSED(accessibile);
+        QWidget* finestra = dove->window();
+        auto* notifica = finestra->findChild<Notifica*>(QString(), Qt::FindDirectChildrenOnly);
+        (notifica ? notifica : new Notifica(finestra))->di(frase);
+        return;
+    }
+    // The one control that holds a sentence, and loses it with the focus.
+    static QPointer<QWidget> portatore;
+    static const bool collegato = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* prima, QWidget*) {
+            if (prima && prima == portatore) {
+                portatore->setAccessibleDescription(QString());
+                portatore = nullptr;
+            }
+        });
+        return true;
+    }();
+    Q_UNUSED(collegato);
+    if (!dove)
+        return;
+    if (portatore && portatore != dove)
+        portatore->setAccessibleDescription(QString());
+    // The same sentence again is a new one: it changes twice, to be spoken.
+    if (dove->accessibleDescription() == frase)
+        dove->setAccessibleDescription(QString());
+    dove->setAccessibleDescription(frase);
+    portatore = dove;
+}
+
 } // namespace Interfaccia
 
 void BottoneACapo::paintEvent(QPaintEvent*)
@@ -414,10 +523,45 @@ void BottoneACapo::paintEvent(QPaintEvent*)
     QStyleOptionButton opzione;
     initStyleOption(&opzione);
     opzione.text.clear();
+    opzione.state &= ~QStyle::State_HasFocus;   // the program's own mark instead
     pittore.drawControl(QStyle::CE_PushButton, opzione);
     const QRect area = rect().adjusted(4, 2, -4, -2);
     pittore.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
                          QPalette::ButtonText);
+    if (hasFocus())
+        Interfaccia::disegnaSegno(pittore, rect(), Interfaccia::Segno::Fuoco);
+}
+
+void BottoneACapo::keyPressEvent(QKeyEvent* evento)
+{
+    if (!Interfaccia::premiConInvio(this, evento))
+        QPushButton::keyPressEvent(evento);
+}
+
+BottoneFigura::BottoneFigura(QWidget* genitore, const QString& testo, const QString& figura)
+    : QToolButton(genitore)
+{
+    setText(testo);
+    setIcon(Interfaccia::icona(figura));
+    Interfaccia::dimensioneIcona(this, 32);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+}
+
+void BottoneFigura::paintEvent(QPaintEvent*)
+{
+    QStylePainter pittore(this);
+    QStyleOptionToolButton opzione;
+    initStyleOption(&opzione);
+    opzione.state &= ~QStyle::State_HasFocus;
+    pittore.drawComplexControl(QStyle::CC_ToolButton, opzione);
+    if (hasFocus())
+        Interfaccia::disegnaSegno(pittore, rect(), Interfaccia::Segno::Fuoco);
+}
+
+void BottoneFigura::keyPressEvent(QKeyEvent* evento)
+{
+    if (!Interfaccia::premiConInvio(this, evento))
+        QToolButton::keyPressEvent(evento);
 }
 
 void OpzioneACapo::paintEvent(QPaintEvent*)
@@ -435,15 +579,13 @@ void OpzioneACapo::paintEvent(QPaintEvent*)
     const QRect area = rect().adjusted(margine, 0, 0, 0);
     pittore.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(), isEnabled(),
                          text(), QPalette::WindowText);
-    if (hasFocus()) {
-        QStyleOptionFocusRect fuoco;
-        fuoco.initFrom(this);
-        fuoco.rect = area;
-        pittore.drawPrimitive(QStyle::PE_FrameFocusRect, fuoco);
-    }
+    if (hasFocus())
+        Interfaccia::disegnaSegno(pittore, rect(), Interfaccia::Segno::Fuoco);
 }
 
 bool OpzioneACapo::hitButton(const QPoint& punto) const
 {
     return rect().contains(punto);
 }
+
+#include "interfaccia.moc"

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
+#include <QToolButton>
 
 class QAbstractButton;
 class QKeyEvent;
+class QPainter;
 class QWidget;
 
 // Helpers shared by every window: measures in twips, fonts, colours, pictures.
@@ -91,10 +93,29 @@ QIcon icona(const QString& nome);
 // The look of the program, the same on every platform.
 void preparaStile();
 
+// The marks drawn on a control the keyboard is using, in two colours so
+// that they show on every face and every background, as thick as the
+// control is large: the focus; a word picked up on a board; the box chosen
+// to put it down on.
+enum class Segno { Fuoco, Presa, Bersaglio };
+void disegnaSegno(QPainter& pittore, const QRect& controllo, Segno segno);
+
+// Enter (the main key or the keypad's) presses a button, as Space does:
+// true when the key was Enter and the button was pressed by it.
+bool premiConInvio(QAbstractButton* bottone, QKeyEvent* evento);
+
+// Has a screen reader speak `frase`, at `dove`, the control that has the
+// focus or is about to get it. Where the focus is to come to it, the
+// sentence becomes the control's description, which a screen reader speaks
+// with the control; it goes when the focus leaves. Where the control has the
+// focus already, a notification of the window shows anew with the sentence.
+void annuncia(QWidget* dove, const QString& frase);
+
 } // namespace Interfaccia
 
 // A push button whose caption wraps onto several lines, centred, as long
-// captions of the menu need. text() keeps the caption as it is.
+// captions of the menu need. text() keeps the caption as it is. Enter
+// presses it, as Space does; with the focus it shows the focus mark.
 class BottoneACapo : public QPushButton {
     Q_OBJECT
 public:
@@ -102,6 +123,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+};
+
+// A button with a picture above its caption ("Avvio", "avanti",
+// "Aiutami"): Enter presses it, as Space does; with the focus it shows the
+// focus mark.
+class BottoneFigura : public QToolButton {
+    Q_OBJECT
+public:
+    // `figura` as for icona(), at 32 x 32 above the caption.
+    BottoneFigura(QWidget* genitore, const QString& testo, const QString& figura);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 };
 
 // An option button whose caption wraps; a click anywhere on it selects it.

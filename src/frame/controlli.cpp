@@ -1,6 +1,7 @@
 #include "frame/controlli.h"
 
-#include <QCursor>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QLineEdit>
@@ -8,7 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <climits>
 
 using namespace Interfaccia;
 
@@ -16,6 +18,144 @@ namespace {
 
 // What a drag of a box carries: it names no file and no text another program could take.
 const QString FormatoCasella = QStringLiteral("application/x-lumeri-casella");
+
+// The box picked up to be put down on a target: one at a time, as the
+// pupil has one hand.
+QPointer<CasellaTrascinabile> tenuta;
+
+void tieni(CasellaTrascinabile* casella)
+{
+    CasellaTrascinabile* prima = tenuta;
+    tenuta = casella;
+    for (QWidget* w : {static_cast<QWidget*>(prima), static_cast<QWidget*>(casella)}) {
+        if (w) {
+            w->update();
+            if (QWidget* fuoco = w->window()->focusWidget())
+                fuoco->update();   // a target shows whether it is chosen
+        }
+    }
+}
+
+// A box to a screen reader: a button when the pupil answers with it, a
+// text otherwise; named by what it is and what it shows.
+class AccessibileCasella final : public QAccessibleWidget {
+public:
+    explicit AccessibileCasella(Casella* casella)
+        : QAccessibleWidget(casella)
+    {
+    }
+
+    Casella* casella() const { return static_cast<Casella*>(widget()); }
+    bool attiva() const { return casella()->focusPolicy() != Qt::NoFocus; }
+
+    QAccessible::Role role() const override { return attiva() ? QAccessible::Button : QAccessible::StaticText; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !casella()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        const QString& etichetta = casella()->etichetta();
+        const QString testo = casella()->text().trimmed();
+        if (etichetta.isEmpty() || testo.isEmpty())
+            return etichetta.isEmpty() ? testo : etichetta;
+        return etichetta + QStringLiteral(": ") + testo;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList azioni = QAccessibleWidget::actionNames();
+        if (attiva())
+            azioni.prepend(pressAction());
+        return azioni;
+    }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction() && attiva())
+            casella()->premi();
+        else
+            QAccessibleWidget::doAction(azione);
+    }
+};
+
+// A text box to a screen reader, as Qt's own but for the runs of its text's
+// attributes: one run, the whole text, so that a screen reader that reads
+// run by run reads the last letter too.
+class AccessibileTesto final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibileTesto(QLineEdit* casella)
+        : QAccessibleWidget(casella, QAccessible::EditableText)
+    {
+    }
+
+    QLineEdit* casella() const { return static_cast<QLineEdit*>(widget()); }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = casella()->isReadOnly();
+        s.editable = !s.readOnly;
+        s.selectableText = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType tipo) override
+    {
+        if (tipo == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(tipo);
+    }
+
+    void selection(int indice, int* inizio, int* fine) const override
+    {
+        *inizio = *fine = 0;
+        if (indice == 0 && casella()->hasSelectedText()) {
+            *inizio = casella()->selectionStart();
+            *fine = *inizio + casella()->selectionLength();
+        }
+    }
+    int selectionCount() const override { return casella()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int inizio, int fine) override { setSelection(0, inizio, fine); }
+    void removeSelection(int) override { casella()->deselect(); }
+    void setSelection(int, int inizio, int fine) override { casella()->setSelection(inizio, fine - inizio); }
+    int cursorPosition() const override { return casella()->cursorPosition(); }
+    void setCursorPosition(int posizione) override { casella()->setCursorPosition(posizione); }
+    QString text(int inizio, int fine) const override { return casella()->text().mid(inizio, fine - inizio); }
+    using QAccessibleWidget::text;
+    int characterCount() const override { return int(casella()->text().size()); }
+    QRect characterRect(int posizione) const override
+    {
+        const QString testo = casella()->text();
+        const QFontMetrics misure = casella()->fontMetrics();
+        const QRect area = casella()->contentsRect();
+        const int x = area.left() + misure.horizontalAdvance(testo.left(posizione));
+        const QRect lettera(x, area.top(), misure.horizontalAdvance(testo.mid(posizione, 1)), area.height());
+        return lettera.translated(casella()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& punto) const override
+    {
+        return casella()->cursorPositionAt(casella()->mapFromGlobal(punto));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* inizio, int* fine) const override
+    {
+        *inizio = 0;
+        *fine = characterCount();
+        return {};
+    }
+};
+
+QAccessibleInterface* accessibileDelleCaselle(const QString& classe, QObject* oggetto)
+{
+    if (classe == QLatin1String("Casella"))
+        return new AccessibileCasella(static_cast<Casella*>(oggetto));
+    if (classe == QLatin1String("CasellaTesto"))
+        return new AccessibileTesto(static_cast<QLineEdit*>(oggetto));
+    return nullptr;
+}
+
+// How a screen reader meets the boxes: installed once, before the first box.
+void accessibili()
+{
+    static const bool installate = (QAccessible::installFactory(accessibileDelleCaselle), true);
+    Q_UNUSED(installate);
+}
 
 } // namespace
 
@@ -28,7 +168,7 @@ CasellaElemento* casellaElemento(QWidget* genitore, const Rettangolo& posto, dou
     disponi(casella, posto);
     assegnaCarattere(casella, carattere(punti));
     casella->setReadOnly(true);
-    casella->setFocusPolicy(Qt::NoFocus);
+    casella->setFocusPolicy(Qt::TabFocus);
     casella->setContextMenuPolicy(Qt::NoContextMenu);
     casella->setAccessibleName(QStringLiteral("Parola"));
     return casella;
@@ -44,7 +184,43 @@ void disponi(QWidget* controllo, const Rettangolo& posto)
     Interfaccia::disponi(controllo, QRect(posto.sinistra, posto.alto, posto.larghezza, posto.altezza));
 }
 
+void ordinaTab(const QList<QWidget*>& controlli)
+{
+    for (qsizetype i = 1; i < controlli.size(); ++i)
+        QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+}
+
+QList<QWidget*> dallAlto(QList<QWidget*> controlli)
+{
+    std::stable_sort(controlli.begin(), controlli.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return controlli;
+}
+
 } // namespace Controlli
+
+CasellaTesto::CasellaTesto(QWidget* genitore)
+    : QLineEdit(genitore)
+{
+    accessibili();
+}
+
+void CasellaTesto::paintEvent(QPaintEvent* evento)
+{
+    QLineEdit::paintEvent(evento);
+    if (hasFocus()) {
+        QPainter pittore(this);
+        disegnaSegno(pittore, rect(), Segno::Fuoco);
+    }
+}
+
+// Tab into Text1 selects nothing and moves no cursor: a screen reader then
+// reads the word whole, with the box's name.
+void CasellaElemento::focusInEvent(QFocusEvent* evento)
+{
+    QFocusEvent senzaSelezione(evento->type(), Qt::OtherFocusReason);
+    CasellaTesto::focusInEvent(&senzaSelezione);
+}
 
 void CasellaElemento::mouseReleaseEvent(QMouseEvent* evento)
 {
@@ -89,13 +265,8 @@ void BottoneRisposta::paintEvent(QPaintEvent*)
     pittore.setPen(testo);
     pittore.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect fuoco;
-        fuoco.initFrom(this);
-        fuoco.rect = r.adjusted(4, 4, -4, -4);
-        fuoco.backgroundColor = faccia;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &pittore, this);
-    }
+    if (hasFocus())
+        disegnaSegno(pittore, r, Segno::Fuoco);
 }
 
 RigaBottoni::RigaBottoni(QWidget* genitore, std::span<const ControlloDisposto> bottoni, double punti,
@@ -131,6 +302,7 @@ Casella::Casella(QWidget* genitore, const QString& nome, int indice, const Retta
     : QLabel(genitore)
     , indice_(indice)
 {
+    accessibili();
     setObjectName(nome);
     Controlli::disponi(this, posto);
     assegnaCarattere(this, carattere(14.25));
@@ -145,19 +317,135 @@ void Casella::colora(ColoreVb sfondo)
     dipingiSfondo(this, sfondo);
 }
 
+void Casella::impostaEtichetta(const QString& etichetta)
+{
+    if (etichetta == etichetta_)
+        return;
+    etichetta_ = etichetta;
+    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&evento);
+}
+
+void Casella::premi()
+{
+    if (isEnabled())
+        emit cliccata(indice_);
+}
+
 void Casella::mousePressEvent(QMouseEvent* evento)
 {
-    premuta = evento->button() == Qt::LeftButton;
+    premuta_ = evento->button() == Qt::LeftButton;
     QLabel::mousePressEvent(evento);
 }
 
 void Casella::mouseReleaseEvent(QMouseEvent* evento)
 {
-    const bool cliccata_ = premuta && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
-    premuta = false;
+    const bool cliccata_ = premuta_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
+    premuta_ = false;
     QLabel::mouseReleaseEvent(evento);
     if (cliccata_)
-        emit cliccata(indice_);
+        clic();
+}
+
+void Casella::clic()
+{
+    premi();
+}
+
+void Casella::keyPressEvent(QKeyEvent* evento)
+{
+    switch (evento->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        evento->accept();
+        if (!evento->isAutoRepeat())
+            premi();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (spostaFuoco(evento->key())) {
+            evento->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        // Puts back a box picked up; otherwise Escape is not this box's.
+        if (tenuta && tenuta->window() == window()) {
+            const QString testo = tenuta->text();
+            tieni(nullptr);
+            annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(testo));
+            evento->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(evento);
+}
+
+bool Casella::spostaFuoco(int tasto)
+{
+    // The nearest box that way: distance along the arrow, and twice across it.
+    const QPoint qui = geometry().center();
+    Casella* vicina = nullptr;
+    int migliore = INT_MAX;
+    for (Casella* altra : parentWidget()->findChildren<Casella*>(Qt::FindDirectChildrenOnly)) {
+        if (altra == this || !(altra->focusPolicy() & Qt::TabFocus) || !altra->isEnabled() || altra->isHidden())
+            continue;
+        const QPoint d = altra->geometry().center() - qui;
+        const bool orizzontale = tasto == Qt::Key_Left || tasto == Qt::Key_Right;
+        const int lungo = (tasto == Qt::Key_Left || tasto == Qt::Key_Up ? -1 : 1) * (orizzontale ? d.x() : d.y());
+        const int traverso = qAbs(orizzontale ? d.y() : d.x());
+        if (lungo > 0 && lungo + 2 * traverso < migliore) {
+            migliore = lungo + 2 * traverso;
+            vicina = altra;
+        }
+    }
+    if (vicina)
+        vicina->setFocus(Qt::TabFocusReason);
+    return vicina != nullptr;
+}
+
+std::optional<Segno> Casella::segno() const
+{
+    return hasFocus() ? std::optional(Segno::Fuoco) : std::nullopt;
+}
+
+void Casella::paintEvent(QPaintEvent* evento)
+{
+    QLabel::paintEvent(evento);
+    if (const auto s = segno()) {
+        QPainter pittore(this);
+        disegnaSegno(pittore, rect(), *s);
+    }
+}
+
+CasellaTrascinabile::CasellaTrascinabile(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)
+    : Casella(genitore, nome, indice, posto)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool CasellaTrascinabile::presa() const
+{
+    return tenuta == this;
+}
+
+void CasellaTrascinabile::premi()
+{
+    if (!isEnabled())
+        return;
+    if (presa()) {
+        tieni(nullptr);
+        annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(text()));
+    } else {
+        tieni(this);
+        annuncia(this, QStringLiteral("Hai preso %1. Scegli la casella con le frecce e premi Invio.").arg(text()));
+    }
 }
 
 void Casella::resizeEvent(QResizeEvent* evento)
@@ -168,26 +456,82 @@ void Casella::resizeEvent(QResizeEvent* evento)
 
 void CasellaTrascinabile::mousePressEvent(QMouseEvent* evento)
 {
-    if (evento->button() != Qt::LeftButton) {
-        Casella::mousePressEvent(evento);
+    punto = evento->position().toPoint();
+    Casella::mousePressEvent(evento);
+}
+
+void CasellaTrascinabile::mouseMoveEvent(QMouseEvent* evento)
+{
+    // A press that moves is a drag, not a click.
+    if (!premuta() || !(evento->buttons() & Qt::LeftButton)
+        || (evento->position().toPoint() - punto).manhattanLength() < QApplication::startDragDistance()) {
+        Casella::mouseMoveEvent(evento);
         return;
     }
+    dimentica();
     auto* dati = new QMimeData;
     dati->setData(FormatoCasella, QByteArray::number(indice()));
     auto* trascinamento = new QDrag(this);
     trascinamento->setMimeData(dati);
     trascinamento->setPixmap(grab());
-    trascinamento->setHotSpot(evento->position().toPoint());
-    const QPointer<CasellaTrascinabile> questa(this);
-    // The target's drop runs in here.
-    if (trascinamento->exec(Qt::MoveAction) == Qt::IgnoreAction && questa && rect().contains(mapFromGlobal(QCursor::pos())))
-        emit cliccata(indice());
+    trascinamento->setHotSpot(punto);
+    trascinamento->exec(Qt::MoveAction);   // the target's drop runs in here
+}
+
+void CasellaTrascinabile::clic()
+{
+    premi();
+    emit cliccata(indice());   // the word is read aloud
+}
+
+void CasellaTrascinabile::changeEvent(QEvent* evento)
+{
+    Casella::changeEvent(evento);
+    if (evento->type() == QEvent::EnabledChange && !isEnabled() && presa())
+        tieni(nullptr);
+}
+
+std::optional<Segno> CasellaTrascinabile::segno() const
+{
+    return presa() ? std::optional(Segno::Presa) : Casella::segno();
 }
 
 CasellaBersaglio::CasellaBersaglio(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)
     : Casella(genitore, nome, indice, posto)
 {
     setAcceptDrops(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void CasellaBersaglio::premi()
+{
+    CasellaTrascinabile* casella = tenuta;
+    if (!casella || !isEnabled())
+        return;
+    const QString testo = casella->text();
+    if (!ricevi(casella))
+        return;
+    // A word not placed stays in the hand, to be tried on another box.
+    if (tenuta == casella && (!casella->isEnabled() || casella->text() != testo))
+        tieni(nullptr);
+    update();
+}
+
+void CasellaBersaglio::clic()
+{
+    // With a word in the hand the click puts it down; otherwise the box's
+    // word is read aloud.
+    if (tenuta && tenuta->window() == window())
+        premi();
+    else
+        emit cliccata(indice());
+}
+
+std::optional<Segno> CasellaBersaglio::segno() const
+{
+    if (hasFocus() && tenuta && tenuta->window() == window())
+        return Segno::Bersaglio;
+    return Casella::segno();
 }
 
 const CasellaTrascinabile* CasellaBersaglio::trascinabile(const QObject* sorgente) const

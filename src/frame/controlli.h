@@ -11,18 +11,31 @@
 #include <optional>
 #include <span>
 
-// Text1: the box that shows the item. Display only: the pupil never types
-// into it, and it takes no focus; a click on it says cliccata() (the word is
-// read aloud).
-class CasellaElemento final : public QLineEdit {
+// A text box of the exercises (Text1, Text2): with the focus it shows the
+// focus mark.
+class CasellaTesto : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit CasellaTesto(QWidget* genitore);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
+// Text1: the box that shows the item. Display only: the pupil never types
+// into it. Tab reaches it, so that a screen reader reads the word again, and
+// selects nothing; a click takes no focus and says cliccata() (the word is
+// read aloud).
+class CasellaElemento final : public CasellaTesto {
+    Q_OBJECT
+public:
+    using CasellaTesto::CasellaTesto;
 
 signals:
     void cliccata();
 
 protected:
+    void focusInEvent(QFocusEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
 };
 
@@ -38,12 +51,19 @@ void disponi(QWidget* controllo, const Rettangolo& posto);
 // The objectName of element `indice` of a control array: "Label3_0".
 QString nomeElemento(const char* nome, int indice);
 
+// Tab goes through the controls in this order.
+void ordinaTab(const QList<QWidget*>& controlli);
+
+// The controls as they stand on screen, from the top down.
+QList<QWidget*> dallAlto(QList<QWidget*> controlli);
+
 } // namespace Controlli
 
 // An answer button painted flat in its face colour, with a raised edge, as
 // the program's coloured buttons are: the red of a pressed answer is pure red,
 // the grey after "avanti" is exactly light grey. The caption wraps and stays
-// readable on every face, also while the button is disabled.
+// readable on every face, also while the button is disabled. Enter presses
+// it, as Space does.
 class BottoneRisposta : public BottoneACapo {
     Q_OBJECT
 public:
@@ -75,6 +95,13 @@ private:
 // single-line border and its text centred, Arial 14.25 pt bold unless given
 // another font. A click while it is enabled says cliccata(indice); a disabled
 // box does nothing.
+//
+// A box the pupil answers with is made to take the focus by Tab
+// (setFocusPolicy(Qt::TabFocus)): then Space and Enter do what a click does,
+// the arrows move the focus to the nearest such box of the window that way,
+// and the box shows the focus mark. A screen reader meets it as a button,
+// named by its text, or by etichetta() and its text, or by its
+// accessibleName() where it has one.
 class Casella : public QLabel {
     Q_OBJECT
 public:
@@ -83,35 +110,72 @@ public:
     int indice() const { return indice_; }
     void colora(ColoreVb sfondo);
 
+    // What the box is, for a screen reader ("diminutivo di casa"); its text follows.
+    const QString& etichetta() const { return etichetta_; }
+    void impostaEtichetta(const QString& etichetta);
+
+    // What a click, Space or Enter does.
+    virtual void premi();
+
 signals:
     void cliccata(int indice);
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
     // The border grows with the window's scale.
     void resizeEvent(QResizeEvent* evento) override;
 
+    // What a click of the mouse does: what premi() does.
+    virtual void clic();
+
+    // The mark the box shows now, if any.
+    virtual std::optional<Interfaccia::Segno> segno() const;
+    bool premuta() const { return premuta_; }
+    void dimentica() { premuta_ = false; }
+
 private:
+    bool spostaFuoco(int tasto);
+
     int indice_;
-    bool premuta = false;
+    bool premuta_ = false;
+    QString etichetta_;
 };
 
-// A box the pupil drags with the mouse: pressing the button on it starts a
-// drag at once, as long as it is enabled. The box it is dropped on tells
-// what happened; let go on the box itself, with no drop, it is a click.
+// A box the pupil moves onto a target box: by a mouse drag (the drag starts
+// once the pointer moves with the button held), or by picking it up (a click,
+// Space or Enter: it shows the mark of a word picked up) and putting it down
+// on a target box with another (Escape, or the same again, puts it back).
+// A click also says cliccata() (the word is read aloud). The target box
+// tells what happened. Takes the focus by Tab.
 class CasellaTrascinabile : public Casella {
     Q_OBJECT
 public:
-    using Casella::Casella;
+    CasellaTrascinabile(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto);
+
+    void premi() override;
+    bool presa() const;
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    void clic() override;
+    std::optional<Interfaccia::Segno> segno() const override;
+
+private:
+    QPoint punto;   // where the button was pressed
 };
 
 // A box that takes the drop of a drag box of its own window and says
 // lasciata(sorgente, bersaglio): the index of the box dragged and its own.
-// A drop of anything else is refused and changes nothing.
+// A drop of anything else is refused and changes nothing. While a box of its
+// window is picked up, a click, Space or Enter puts it down here, as a drop;
+// with the focus, the box then shows the mark of the chosen target. A click
+// with nothing picked up says cliccata() (its word is read aloud). Takes the
+// focus by Tab.
 class CasellaBersaglio : public Casella {
     Q_OBJECT
 public:
@@ -121,6 +185,8 @@ public:
     // nothing said, when it is not an enabled drag box of this window.
     bool ricevi(const QObject* sorgente);
 
+    void premi() override;
+
 signals:
     void lasciata(int sorgente, int bersaglio);
 
@@ -128,6 +194,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dragMoveEvent(QDragMoveEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
+    void clic() override;
+    std::optional<Interfaccia::Segno> segno() const override;
 
 private:
     const CasellaTrascinabile* trascinabile(const QObject* sorgente) const;

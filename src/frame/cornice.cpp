@@ -23,9 +23,22 @@ QString Cornice::formaNumero(int numero)
     return numero < 0 ? QString::number(numero) : u' ' + QString::number(numero);
 }
 
+QString Cornice::fraseConteggi() const
+{
+    return QStringLiteral("Esatti %1, errati %2.").arg(contesto.stato.contaEsatti).arg(contesto.stato.contaErrati);
+}
+
+QString Cornice::fraseEsito() const
+{
+    if (esito_ == Esito::Nessuno)
+        return {};
+    return (esito_ == Esito::Esatto ? QStringLiteral("Esatto. ") : QStringLiteral("Sbagliato. ")) + fraseConteggi();
+}
+
 void Cornice::segnaEsatto()
 {
     faccia_ = Faccia::Ride;
+    esito_ = Esito::Esatto;
     auto& stato = contesto.stato;
     stato.contaEsatti = StatoComune::somma(stato.contaEsatti, 1);
     testoEsatti_ = formaNumero(stato.contaEsatti);
@@ -36,6 +49,7 @@ void Cornice::segnaEsatto()
 void Cornice::segnaErrato()
 {
     faccia_ = Faccia::Triste;
+    esito_ = Esito::Errato;
     auto& stato = contesto.stato;
     stato.contaErrati = StatoComune::somma(stato.contaErrati, 1);
     testoErrati_ = formaNumero(stato.contaErrati);

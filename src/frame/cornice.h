@@ -9,6 +9,9 @@ struct Contesto;
 // Which feedback face shows in the icon place.
 enum class Faccia { Triste, Ride };
 
+// The judgement of the last answer; none before the first.
+enum class Esito { Nessuno, Esatto, Errato };
+
 // What every exercise window shares: the counters and how they are written,
 // the face, the background, the sound switch and the "avanti" button.
 class Cornice {
@@ -38,9 +41,15 @@ public:
     // A count as the labels show it after an answer: " 3", "-1".
     static QString formaNumero(int numero);
 
+    // What a screen reader says of the counts, "Esatti 3, errati 1.", and of
+    // the last judgement with them, "Esatto. Esatti 3, errati 1."
+    QString fraseConteggi() const;
+    QString fraseEsito() const;
+
     bool avantiVisibile() const { return avantiVisibile_; }
     bool avantiAbilitato() const { return avantiAbilitato_; }
     Faccia faccia() const { return faccia_; }
+    Esito esito() const { return esito_; }
     const QString& testoEsatti() const { return testoEsatti_; }
     const QString& testoErrati() const { return testoErrati_; }
     ColoreVb sfondo() const { return sfondo_; }
@@ -53,6 +62,7 @@ private:
     bool avantiVisibile_ = false;
     bool avantiAbilitato_ = false;
     Faccia faccia_ = Faccia::Triste;
+    Esito esito_ = Esito::Nessuno;
     QString testoEsatti_ = QStringLiteral("0");
     QString testoErrati_ = QStringLiteral("0");
     ColoreVb sfondo_ = 0x000080FF;

@@ -27,10 +27,33 @@ std::optional<ErroreElenco> Esercizio::avvia()
             errore->cartella = contesto.lettore.cartellaDi(errore->file);
         return errore;
     }
-    presentaElemento();
+    presenta();
     avviato_ = true;
     mostra();
     return std::nullopt;
+}
+
+void Esercizio::presenta()
+{
+    presentaElemento();
+    annuncia(descrizione());
+    chiediFuoco(Fuoco::Risposta);
+}
+
+void Esercizio::mostra()
+{
+    if (!parti.isEmpty()) {
+        annuncio_ = parti.join(u' ');
+        parti.clear();
+        ++numeroAnnuncio_;
+    }
+    vista_->aggiorna();
+}
+
+void Esercizio::annuncia(const QString& parte)
+{
+    if (!parte.isEmpty())
+        parti.append(parte);
 }
 
 void Esercizio::avanti()
@@ -39,7 +62,7 @@ void Esercizio::avanti()
         return;
     cornice_.abilitaAvanti(false);
     sblocca();
-    presentaElemento();
+    presenta();
     mostra();
 }
 
@@ -81,9 +104,15 @@ void Esercizio::leggi(const QString& testo)
         contesto.voce.leggi(parole);
 }
 
-void Esercizio::esatto()
+void Esercizio::segnaEsatto()
 {
     cornice_.segnaEsatto();
+    annuncia(cornice_.fraseEsito());
+}
+
+void Esercizio::esatto()
+{
+    segnaEsatto();
     prosegui();
 }
 
@@ -92,18 +121,21 @@ void Esercizio::prosegui()
     if (cornice_.avantiVisibile()) {
         cornice_.abilitaAvanti(true);
         blocca();
+        chiediFuoco(Fuoco::Avanti);
     } else {
-        presentaElemento();
+        presenta();
     }
 }
 
 void Esercizio::errato()
 {
     cornice_.segnaErrato();
+    annuncia(cornice_.fraseEsito());
 }
 
 void Esercizio::aiuta(const QString& risposta)
 {
     vista_->informa(risposta);
     cornice_.segnaAiuto();
+    annuncia(cornice_.fraseConteggi());
 }

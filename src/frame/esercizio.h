@@ -4,9 +4,16 @@
 #include "frame/cornice.h"
 #include "frame/vista.h"
 
+#include <QStringList>
 #include <optional>
+#include <utility>
 
 struct Contesto;
+
+// Where the window puts the keyboard focus when it next shows the state: it
+// stays where it is, or goes to the first control the pupil answers with, or
+// to "avanti".
+enum class Fuoco { Resta, Risposta, Avanti };
 
 // The logic of one exercise window. The frame's steps are written here once;
 // a drill adds its loader, its next-item routine and its lock and unlock
@@ -42,6 +49,21 @@ public:
 
     const Cornice& cornice() const { return cornice_; }
 
+    // What a screen reader speaks after the last action that had something to
+    // say: the judgement of an answer with both counts, then the item when a
+    // new one came. numeroAnnuncio() grows with every new sentence, so that
+    // the window has each spoken once.
+    const QString& annuncio() const { return annuncio_; }
+    int numeroAnnuncio() const { return numeroAnnuncio_; }
+
+    // Where the focus goes: asked once, and taken by the window. A new item
+    // sends it to the first answer control, a right answer that waits for
+    // "avanti" to that button.
+    Fuoco prendiFuoco() { return std::exchange(fuoco_, Fuoco::Resta); }
+
+    // The item on show, as a screen reader reads it when it comes.
+    virtual QString descrizione() const { return {}; }
+
 protected:
     virtual std::optional<ErroreElenco> caricaElenchi() = 0;
     virtual void presentaElemento() = 0;
@@ -52,14 +74,18 @@ protected:
     virtual QString parolaDaLeggere() const = 0;
 
     Vista& vista() const { return *vista_; }
-    // Tells the view that the state changed.
-    void mostra() { vista_->aggiorna(); }
+    // Tells the view that the state changed, with the sentence for a screen
+    // reader made of the parts said since the last time.
+    void mostra();
+    // A part of the next sentence, and where the focus goes.
+    void annuncia(const QString& parte);
+    void chiediFuoco(Fuoco fuoco) { fuoco_ = fuoco; }
 
     // CaricaColori: a new palette colour for the window.
     void caricaColori() { cornice_.caricaColori(); }
 
     // SegnaEsatto alone: face, count, sound.
-    void segnaEsatto() { cornice_.segnaEsatto(); }
+    void segnaEsatto();
     // A right answer: SegnaEsatto, then the going-on rule.
     void esatto();
     // The going-on rule after a right answer: wait for "avanti" with the
@@ -77,8 +103,15 @@ protected:
     Contesto& contesto;
 
 private:
+    // PresentaElemento, and the new item said and given the focus.
+    void presenta();
+
     Cornice cornice_;
     Vista nessunaVista;
     Vista* vista_ = &nessunaVista;
     bool avviato_ = false;
+    QStringList parti;
+    QString annuncio_;
+    int numeroAnnuncio_ = 0;
+    Fuoco fuoco_ = Fuoco::Resta;
 };

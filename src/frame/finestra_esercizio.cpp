@@ -5,11 +5,18 @@
 #include "frame/esercizio.h"
 #include "frame/navigazione.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
 #include <QToolButton>
 
 using namespace Interfaccia;
@@ -21,6 +28,97 @@ QString conSpazi(const char* testo, int spazi)
     return QString::fromUtf8(testo) + QString(spazi, u' ');
 }
 
+// A face shows the judgement; it is a picture, not a button, to a screen reader.
+class IconaEsito final : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
+};
+
+// A command of the menu bar whose caption ends in blanks, to widen the gaps
+// on the bar: to a screen reader its name is the caption without them.
+class VoceDellaBarra final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    VoceDellaBarra(QMenuBar* barra, QAction* azione)
+        : barra(barra)
+        , azione(azione)
+    {
+    }
+
+    bool isValid() const override { return barra && azione; }
+    QObject* object() const override { return azione; }
+    QWindow* window() const override { return barra->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(barra); }
+    QAccessibleInterface* child(int indice) const override
+    {
+        return indice == 0 && azione->menu() ? QAccessible::queryAccessibleInterface(azione->menu()) : nullptr;
+    }
+    int childCount() const override { return azione->menu() ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* figlio) const override
+    {
+        return figlio && azione->menu() && figlio->object() == azione->menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        QAccessibleInterface* menu = child(0);
+        return menu && menu->rect().contains(x, y) ? menu : nullptr;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? azione->text().remove(u'&').trimmed() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return barra->actionGeometry(azione).translated(barra->mapToGlobal(QPoint(0, 0)));
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !barra->isVisible() || !azione->isVisible();
+        s.disabled = !azione->isEnabled();
+        s.focused = barra->activeAction() == azione;
+        s.hasPopup = azione->menu() != nullptr;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType tipo) override
+    {
+        return tipo == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {azione->menu() ? showMenuAction() : pressAction()}; }
+    void doAction(const QString& nome) override
+    {
+        if (!azione->isEnabled())
+            return;
+        if (azione->menu() && nome == showMenuAction())
+            barra->setActiveAction(azione);
+        else if (nome == pressAction())
+            azione->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QMenuBar> barra;
+    QPointer<QAction> azione;
+};
+
+QAccessibleInterface* accessibileDellaCornice(const QString& classe, QObject* oggetto)
+{
+    if (classe == QLatin1String("IconaEsito"))
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Graphic);
+    if (classe == QLatin1String("QAction")) {
+        auto* azione = static_cast<QAction*>(oggetto);
+        const QString testo = azione->text();
+        const auto widget = azione->associatedObjects();
+        auto* barra = widget.isEmpty() ? nullptr : qobject_cast<QMenuBar*>(widget.first());
+        if (barra && testo != testo.trimmed())
+            return new VoceDellaBarra(barra, azione);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr<Esercizio> esercizio)
@@ -29,6 +127,8 @@ FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr
     , disposizione_(disposizioneCornice(form))
     , logica_(std::move(esercizio))
 {
+    static const bool accessibili = (QAccessible::installFactory(accessibileDellaCornice), true);
+    Q_UNUSED(accessibili);
     setObjectName(QStringLiteral("Form%1").arg(form));
     senzaTitolo(this);
     setWindowIcon(icona(QStringLiteral("sorriso")));
@@ -38,7 +138,24 @@ FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr
     creaMenu();
     creaControlli();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // F10 opens the menu bar, as a lone Alt does.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            &FinestraEsercizio::apriBarraDeiMenu);
     logica_->collega(this);
+}
+
+void FinestraEsercizio::apriBarraDeiMenu()
+{
+    // The menu bar takes the keyboard on the release of an Alt pressed
+    // alone: the same keys, as the keyboard sends them.
+    QWidget* destinatario = focusWidget() ? focusWidget() : this;
+    QKeyEvent prima(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    prima.ignore();
+    QApplication::sendEvent(destinatario, &prima);
+    QKeyEvent premuto(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(destinatario, &premuto);
+    QKeyEvent rilasciato(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(destinatario, &rilasciato);
 }
 
 FinestraEsercizio::~FinestraEsercizio()
@@ -89,28 +206,23 @@ void FinestraEsercizio::creaControlli()
 {
     const DisposizioneCornice& d = disposizione_;
 
-    avanti = new QToolButton(sfondo_);
+    avanti = new BottoneFigura(sfondo_, QStringLiteral("avanti"), QStringLiteral("freccia"));
     avanti->setObjectName(QStringLiteral("BottoneAvanti"));
-    avanti->setText(QStringLiteral("avanti"));
-    avanti->setIcon(icona(QStringLiteral("freccia")));
-    dimensioneIcona(avanti, 32);
-    avanti->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     assegnaCarattere(avanti, carattere(14.25));
     disponi(avanti, QRect(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
     connect(avanti, &QToolButton::clicked, this, [this] { logica_->avanti(); });
 
-    auto creaFaccia = [this, &d](const char* nome, const char* figura, const char* descrizione) {
-        auto* faccia = new QToolButton(sfondo_);
+    auto creaFaccia = [this, &d](const char* nome, const char* figura) {
+        auto* faccia = new IconaEsito(sfondo_);
         faccia->setObjectName(QString::fromLatin1(nome));
         faccia->setIcon(icona(QString::fromLatin1(figura)));
         dimensioneIcona(faccia, 32);
         disponi(faccia, QRect(d.icone.sinistra, d.icone.alto, 855, 750));
         faccia->setFocusPolicy(Qt::NoFocus);
-        faccia->setAccessibleName(QString::fromUtf8(descrizione));
         return faccia;
     };
-    iconaSi = creaFaccia("ComandoIconaSi", "ride", "Risposta esatta");
-    iconaNo = creaFaccia("ComandoIconaNo", "triste", "Risposta sbagliata");
+    iconaSi = creaFaccia("ComandoIconaSi", "ride");
+    iconaNo = creaFaccia("ComandoIconaNo", "triste");
 
     auto creaEtichetta = [this](const QString& nome, const QString& testo, const Posizione& p, int larghezza,
                                 int altezza, double punti) {
@@ -178,14 +290,57 @@ void FinestraEsercizio::aggiorna()
     const Cornice& c = esercizio().cornice();
     dipingiSfondo(sfondo_, c.sfondo());
     avanti->setVisible(c.avantiVisibile());
-    avanti->setEnabled(c.avantiAbilitato());
     iconaSi->setVisible(c.faccia() == Faccia::Ride);
     iconaNo->setVisible(c.faccia() == Faccia::Triste);
+    // The sad face shown before the first answer tells nothing.
+    const bool giudicata = c.esito() != Esito::Nessuno;
+    const QString nomeSi = giudicata ? QStringLiteral("Risposta esatta") : QString();
+    const QString nomeNo = giudicata ? QStringLiteral("Risposta sbagliata") : QString();
+    if (iconaSi->accessibleName() != nomeSi)
+        iconaSi->setAccessibleName(nomeSi);
+    if (iconaNo->accessibleName() != nomeNo)
+        iconaNo->setAccessibleName(nomeNo);
     etichettaEsatti->setText(c.testoEsatti());
     etichettaErrati->setText(c.testoErrati());
     suonoSi->setChecked(c.suonoAttivo());
     suonoNo->setChecked(!c.suonoAttivo());
+
+    // The focus moves before the control that has it is locked, and leaves
+    // "avanti" before it is locked, so that it never falls elsewhere.
+    const Fuoco fuoco = logica_->prendiFuoco();
+    const bool annuncio = esercizio().numeroAnnuncio() != annunciato;
+    if (c.avantiAbilitato())
+        avanti->setEnabled(true);
+    if (fuoco == Fuoco::Avanti)
+        metti(avanti, annuncio);
     aggiornaEsercizio();
+    if (fuoco == Fuoco::Risposta)
+        metti(primaRisposta(), annuncio);
+    avanti->setEnabled(c.avantiAbilitato());
+    if (esercizio().numeroAnnuncio() != annunciato)
+        annunciaQui(focusWidget() ? focusWidget() : primaRisposta());
+}
+
+void FinestraEsercizio::metti(QWidget* controllo, bool annuncio)
+{
+    if (!controllo || !controllo->isEnabled())
+        return;
+    // The sentence goes with the control the focus comes to. But a text box
+    // emptied for a new item tells of its cursor before the focus comes, and
+    // a screen reader then says nothing of the focus: there the sentence
+    // comes once the focus is there.
+    const bool dopo = qobject_cast<QLineEdit*>(controllo) != nullptr;
+    if (annuncio && !dopo)
+        annunciaQui(controllo);
+    controllo->setFocus(Qt::OtherFocusReason);
+    if (annuncio && dopo)
+        annunciaQui(controllo);
+}
+
+void FinestraEsercizio::annunciaQui(QWidget* controllo)
+{
+    annunciato = esercizio().numeroAnnuncio();
+    Interfaccia::annuncia(controllo, esercizio().annuncio());
 }
 
 void FinestraEsercizio::informa(const QString& testo)
@@ -202,3 +357,5 @@ void FinestraEsercizio::tornaAlMenu()
 {
     navigazione.mostraMenu(this);
 }
+
+#include "finestra_esercizio.moc"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class BottoneFigura;
 class Esercizio;
 class Navigazione;
 class QAction;
@@ -45,6 +46,10 @@ protected:
     // Shows the drill's state; the frame's is shown before it.
     virtual void aggiornaEsercizio() = 0;
 
+    // The first control the pupil answers with, where a new item puts the
+    // focus; none where no control of the drill can take it now.
+    virtual QWidget* primaRisposta() const { return nullptr; }
+
     bool event(QEvent* evento) override;
     // F11 and Escape for the whole screen, when no control of the drill took them.
     void keyPressEvent(QKeyEvent* evento) override;
@@ -54,12 +59,16 @@ private:
     void creaMenu();
     void creaControlli();
     void avviaAllAttivazione();
+    void apriBarraDeiMenu();
+    // The focus to `controllo`, with the new sentence for a screen reader, if any.
+    void metti(QWidget* controllo, bool annuncio);
+    void annunciaQui(QWidget* controllo);
 
     Navigazione& navigazione;
     const DisposizioneCornice& disposizione_;
     std::unique_ptr<Esercizio> logica_;
     QWidget* sfondo_ = nullptr;
-    QToolButton* avanti = nullptr;
+    BottoneFigura* avanti = nullptr;
     QToolButton* iconaSi = nullptr;
     QToolButton* iconaNo = nullptr;
     QLabel* etichettaEsatti = nullptr;
@@ -67,6 +76,7 @@ private:
     QAction* suonoSi = nullptr;
     QAction* suonoNo = nullptr;
     bool avvioTentato = false;
+    int annunciato = 0;   // the logic's sentences spoken so far
 };
 
 // The frame for a drill whose logic is of class L: logica() gives it with

@@ -30,8 +30,7 @@ public:
     // The window gives way to a fresh main menu.
     virtual void tornaAlMenu() {}
 
-    // The box where the pupil types the answer (windows without one ignore
-    // these): emptied, and given the input focus.
+    // The box where the pupil types the answer is emptied (windows without
+    // one ignore this).
     virtual void svuotaRisposta() {}
-    virtual void fuocoRisposta() {}
 };

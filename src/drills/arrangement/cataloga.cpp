@@ -133,7 +133,12 @@ void LogicaCataloga::lascia(int colonna, int tipo)
     if (attesa == data) {
         caselle[std::size_t(colonna)][std::size_t(tipo)] = data;
         segnaEsatto();
+        const bool ultima = numero == Parole;
         presentaParola();
+        if (!ultima) {
+            annuncia(fraseParola());
+            chiediFuoco(Fuoco::Risposta);
+        }
     } else {
         errato();
         didascalieBianche_ = true;
@@ -152,9 +157,23 @@ void LogicaCataloga::sblocca()
     parolaAbilitata_ = true;
 }
 
+QString LogicaCataloga::fraseParola() const
+{
+    return QStringLiteral("Parola da collocare: %1.").arg(parola_);
+}
+
+QString LogicaCataloga::descrizione() const
+{
+    QStringList nomi;
+    for (int c = 0; c < Colonne; ++c)
+        nomi.append(primitiva(c));
+    return fraseParola() + QStringLiteral(" Nomi: %1.").arg(nomi.join(QStringLiteral(", ")));
+}
+
 QString LogicaCataloga::primitiva(int colonna) const
 {
-    if (!avviato() || colonna < 0 || colonna >= Colonne)
+    // Nothing before the first board.
+    if (colonna < 0 || colonna >= Colonne || primitive_[std::size_t(colonna)] < 1)
         return {};
     return tabella[primitive_[std::size_t(colonna)] - 1].first();
 }

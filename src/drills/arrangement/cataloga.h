@@ -37,6 +37,9 @@ public:
     // drop, black otherwise.
     bool didascalieBianche() const { return didascalieBianche_; }
 
+    // A new board as a screen reader says it: the word to place and the three nouns.
+    QString descrizione() const override;
+
     // The board: the record numbers (1-based) of the three columns, the five
     // words in the order they are shown and the number of the word shown.
     const std::array<int, Colonne>& primitive() const { return primitive_; }
@@ -52,6 +55,7 @@ protected:
 
 private:
     void presentaParola();
+    QString fraseParola() const;
     void colori();
     void estraiPrimitive();
     bool bastano(int a, int b, int c) const;

@@ -79,7 +79,7 @@ void LogicaCollettivi::leggiInsieme(int casella)
 
 QString LogicaCollettivi::parolaDaLeggere() const
 {
-    return Posti::dallAlto(posti_, nomi_);   // a matched noun's box is empty
+    return Posti::paroleDallAlto(nomi_, posti_);   // a matched noun's box is empty
 }
 
 void LogicaCollettivi::lascia(int sorgente, int bersaglio)
@@ -102,5 +102,26 @@ void LogicaCollettivi::lascia(int sorgente, int bersaglio)
     trascinabili_[std::size_t(sorgente)] = false;
     if (++abbinati_ == Coppie)
         prosegui();
+    else
+        chiediFuoco(Fuoco::Risposta);
     mostra();
+}
+
+QString LogicaCollettivi::nomeInsieme(int i) const
+{
+    if (i < 0 || i >= Coppie)
+        return {};
+    const StatoComune& stato = contesto.stato;
+    const int coppia = coppie[std::size_t(i)];
+    const QString insieme = stato.voce(2, coppia);
+    if (insiemi_[std::size_t(i)] == insieme)
+        return insieme;
+    return QStringLiteral("un insieme di %1: %2").arg(insieme, stato.voce(1, coppia));
+}
+
+QString LogicaCollettivi::descrizione() const
+{
+    return QStringLiteral("Nomi collettivi: %1. Insiemi: %2.")
+        .arg(Posti::paroleDallAlto(nomi_, posti_),
+             QStringList(insiemi_.begin(), insiemi_.end()).join(QStringLiteral(", ")));
 }

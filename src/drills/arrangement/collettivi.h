@@ -33,6 +33,12 @@ public:
     const std::array<int, Coppie>& posti() const { return posti_; }
     // The second column (Label4).
     const std::array<QString, Coppie>& insiemi() const { return insiemi_; }
+    // Box i of the second column as a screen reader names it: what it is a
+    // set of, and once matched the whole pair.
+    QString nomeInsieme(int i) const;
+
+    // A new board as a screen reader says it: both columns, top down.
+    QString descrizione() const override;
 
     // The record numbers (1-based) of the board's pairs, and how many are matched.
     const std::array<int, Coppie>& coppieScelte() const { return coppie; }

@@ -97,7 +97,12 @@ void LogicaComposti::clicca(int indice)
 
 QString LogicaComposti::parolaDaLeggere() const
 {
-    return Posti::dallAlto(posti_, parole_);
+    return Posti::paroleDallAlto(parole_, posti_);
+}
+
+QString LogicaComposti::descrizione() const
+{
+    return QStringLiteral("Clicca sul nome composto: %1.").arg(Posti::paroleDallAlto(parole_, posti_));
 }
 
 void LogicaComposti::blocca()

@@ -30,6 +30,9 @@ public:
     // The instruction is white while the window is black after a wrong click.
     bool istruzioneBianca() const { return istruzioneBianca_; }
 
+    // A new item as a screen reader says it: the nine words, top down.
+    QString descrizione() const override;
+
 protected:
     std::optional<ErroreElenco> caricaElenchi() override;
     void presentaElemento() override;

@@ -45,6 +45,14 @@ FinestraCataloga::FinestraCataloga(Contesto& contesto, Navigazione& navigazione)
             caselle[std::size_t(c)][std::size_t(t)] = casella;
         }
     }
+    parola->impostaEtichetta(QStringLiteral("Parola da collocare"));
+    // Tab: the word, then the boxes row by row.
+    QList<QWidget*> ordine{parola};
+    for (int t = 0; t < LogicaCataloga::Tipi; ++t) {
+        for (int c = 0; c < LogicaCataloga::Colonne; ++c)
+            ordine.append(caselle[std::size_t(c)][std::size_t(t)]);
+    }
+    Controlli::ordinaTab(ordine);
     for (std::size_t r = 0; r < righe.size(); ++r) {
         const ControlloDisposto& d = righe[r];
         auto* didascalia = new QLabel(QString::fromUtf8(d.didascalia), sfondo());
@@ -57,6 +65,11 @@ FinestraCataloga::FinestraCataloga(Contesto& contesto, Navigazione& navigazione)
     aggiorna();
 }
 
+QWidget* FinestraCataloga::primaRisposta() const
+{
+    return parola;
+}
+
 void FinestraCataloga::aggiornaEsercizio()
 {
     const LogicaCataloga& l = logica();
@@ -64,8 +77,13 @@ void FinestraCataloga::aggiornaEsercizio()
     parola->setEnabled(l.parolaAbilitata());
     for (int c = 0; c < LogicaCataloga::Colonne; ++c) {
         primitive[std::size_t(c)]->setText(l.primitiva(c));
-        for (int t = 0; t < LogicaCataloga::Tipi; ++t)
-            caselle[std::size_t(c)][std::size_t(t)]->setText(l.casella(c, t));
+        for (int t = 0; t < LogicaCataloga::Tipi; ++t) {
+            CasellaBersaglio* casella = caselle[std::size_t(c)][std::size_t(t)];
+            casella->setText(l.casella(c, t));
+            // Named by its row and column: "diminutivo di casa".
+            casella->impostaEtichetta(QStringLiteral("%1 di %2").arg(QString::fromUtf8(righe[std::size_t(t) + 1].didascalia),
+                                                                    l.primitiva(c)));
+        }
     }
     for (QLabel* didascalia : didascalie)
         Interfaccia::coloraTesto(didascalia, l.didascalieBianche() ? Colori::Bianco : Colori::Nero);

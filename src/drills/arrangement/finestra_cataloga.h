@@ -18,6 +18,7 @@ public:
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
     CasellaTrascinabile* parola;

@@ -64,6 +64,20 @@ FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazi
     aggiorna();
 }
 
+QList<QWidget*> FinestraCollettivi::nomiDallAlto() const
+{
+    return Controlli::dallAlto({nomi.begin(), nomi.end()});
+}
+
+QWidget* FinestraCollettivi::primaRisposta() const
+{
+    for (QWidget* nome : nomiDallAlto()) {
+        if (nome->isEnabled())
+            return nome;
+    }
+    return nullptr;
+}
+
 void FinestraCollettivi::aggiornaEsercizio()
 {
     const LogicaCollettivi& l = logica();
@@ -73,5 +87,10 @@ void FinestraCollettivi::aggiornaEsercizio()
         nome->setText(l.nomi()[i]);
         nome->setEnabled(l.trascinabili()[i]);
         scriviIntero(insiemi[i], l.insiemi()[i]);
+        const QString nomeInsieme = l.nomeInsieme(int(i));
+        if (insiemi[i]->accessibleName() != nomeInsieme)
+            insiemi[i]->setAccessibleName(nomeInsieme);
     }
+    // Tab: the first column from the top down, then the second.
+    Controlli::ordinaTab(nomiDallAlto() + QList<QWidget*>(insiemi.begin(), insiemi.end()));
 }

@@ -15,8 +15,12 @@ public:
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
+    // The first column as it stands on screen, from the top down.
+    QList<QWidget*> nomiDallAlto() const;
+
     std::array<CasellaTrascinabile*, LogicaCollettivi::Coppie> nomi;
     std::array<CasellaBersaglio*, LogicaCollettivi::Coppie> insiemi;
 };

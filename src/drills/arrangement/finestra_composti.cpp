@@ -23,10 +23,16 @@ FinestraComposti::FinestraComposti(Contesto& contesto, Navigazione& navigazione)
     for (int i = 0; i < LogicaComposti::Caselle; ++i) {
         auto* parola = new Casella(sfondo(), Controlli::nomeElemento("Label3", i), i,
                                    {Sinistra, Posti::alto(i), Larghezza, Altezza});
+        parola->setFocusPolicy(Qt::TabFocus);
         connect(parola, &Casella::cliccata, this, [this](int indice) { logica().clicca(indice); });
         parole[std::size_t(i)] = parola;
     }
     aggiorna();
+}
+
+QWidget* FinestraComposti::primaRisposta() const
+{
+    return Controlli::dallAlto({parole.begin(), parole.end()}).first();
 }
 
 void FinestraComposti::aggiornaEsercizio()
@@ -40,4 +46,5 @@ void FinestraComposti::aggiornaEsercizio()
         parola->colora(l.colore(i));
         parola->setEnabled(l.abilitate());
     }
+    Controlli::ordinaTab(Controlli::dallAlto({parole.begin(), parole.end()}));
 }

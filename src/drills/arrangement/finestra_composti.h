@@ -17,6 +17,7 @@ public:
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
     QLabel* istruzione;

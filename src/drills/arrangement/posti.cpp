@@ -19,16 +19,18 @@ std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
     return posto;
 }
 
-QString dallAlto(const std::array<int, Caselle>& posti, const std::array<QString, Caselle>& testi)
+QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti)
 {
-    std::array<QString, Caselle> inPosto;
-    for (std::size_t i = 0; i < posti.size(); ++i)
-        inPosto[std::size_t(posti[i])] = testi[i];
-    QStringList parole;
-    for (const QString& testo : inPosto) {
-        if (!testo.isEmpty())
-            parole.append(testo);
-    }
+    QStringList colonna(Caselle);
+    for (std::size_t i = 0; i < testi.size(); ++i)
+        colonna[posti[i]] = testi[i];
+    return colonna;
+}
+
+QString paroleDallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti)
+{
+    QStringList parole = dallAlto(testi, posti);
+    parole.removeAll(QString());
     return parole.join(QStringLiteral(", "));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <array>
 
 class SorgenteCasuale;
@@ -22,9 +22,12 @@ inline constexpr int alto(int posto) { return 420 + 630 * posto; }
 // once in 1068 times).
 std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale);
 
-// The texts of the boxes as they stand from the top place down, box i in
-// place posti[i], joined by commas; empty boxes left out. The boards' word
-// read aloud.
-QString dallAlto(const std::array<int, Caselle>& posti, const std::array<QString, Caselle>& testi);
+// The texts of the nine boxes, box i in place posti[i], as they stand from
+// the top down.
+QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti);
+
+// The same texts joined by commas, empty boxes left out: a board's words as
+// they are spoken.
+QString paroleDallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti);
 
 } // namespace Posti

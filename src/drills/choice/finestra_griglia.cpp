@@ -55,10 +55,16 @@ FinestraGriglia::FinestraGriglia(Contesto& contesto, Navigazione& navigazione)
     for (std::size_t i = 0; i < caselle.size(); ++i) {
         const ControlloDisposto& c = caselleGriglia[i];
         caselle[i] = new Casella(sfondo(), QString::fromLatin1(c.nome), int(i) + 1, c.posto);
-        caselle[i]->setAccessibleName(QString::fromUtf8(nomiCaselle[i]));
+        caselle[i]->setFocusPolicy(Qt::TabFocus);
+        caselle[i]->impostaEtichetta(QString::fromUtf8(nomiCaselle[i]));
         connect(caselle[i], &Casella::cliccata, this, [this](int k) { logica().clicca(k); });
     }
     aggiorna();
+}
+
+QWidget* FinestraGriglia::primaRisposta() const
+{
+    return caselle[0];
 }
 
 void FinestraGriglia::aggiornaEsercizio()

@@ -19,6 +19,7 @@ public:
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
     CasellaElemento* testo;

@@ -14,6 +14,11 @@ FinestraAScelta::FinestraAScelta(Navigazione& navigazione, int form, std::unique
     aggiorna();
 }
 
+QWidget* FinestraAScelta::primaRisposta() const
+{
+    return bottoni.bottoni().value(0);
+}
+
 void FinestraAScelta::aggiornaEsercizio()
 {
     testo->setText(logica().testo());

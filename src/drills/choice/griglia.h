@@ -21,6 +21,8 @@ public:
     // white on the black of a wrong answer.
     ColoreVb coloreIntestazioni() const { return intestazioni; }
 
+    QString descrizione() const override { return testo_; }
+
 protected:
     std::optional<ErroreElenco> caricaElenchi() override;
     void presentaElemento() override;

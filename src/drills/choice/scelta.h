@@ -25,6 +25,8 @@ public:
     // The face colour of a button; none while it keeps the system colour.
     std::optional<ColoreVb> coloreBottone(int bottone) const;
 
+    QString descrizione() const override { return testo_; }
+
 protected:
     void blocca() override;
     void sblocca() override;

@@ -5,12 +5,11 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QToolButton>
 
 using namespace Interfaccia;
 
 CasellaRisposta::CasellaRisposta(QWidget* genitore, std::function<void(const QString&)> invio)
-    : QLineEdit(genitore)
+    : CasellaTesto(genitore)
     , invio(std::move(invio))
 {
 }
@@ -22,8 +21,9 @@ void CasellaRisposta::keyPressEvent(QKeyEvent* evento)
         invio(text());
         return;
     }
-    QLineEdit::keyPressEvent(evento);
+    CasellaTesto::keyPressEvent(evento);
 }
+
 
 FinestraScritta::FinestraScritta(Contesto& contesto, Navigazione& navigazione, const ConfigScritta& config)
     : FinestraDi(navigazione, config.form, std::make_unique<LogicaScritta>(contesto, config))
@@ -43,22 +43,18 @@ FinestraScritta::FinestraScritta(Contesto& contesto, Navigazione& navigazione, c
     risposta->setObjectName(QStringLiteral("Text2"));
     disponi(risposta, QRect(config.sinistraRisposta, 2310, 4965, 1035));
     assegnaCarattere(risposta, carattere(24));
-    risposta->setAccessibleName(QStringLiteral("Risposta"));
+    istruzione->setBuddy(risposta);   // the box is named by the instruction
 
-    aiuto = new QToolButton(sfondo());
+    aiuto = new BottoneFigura(sfondo(), QStringLiteral("Aiutami"), QStringLiteral("aiuto"));
     aiuto->setObjectName(QStringLiteral("SSCommand1"));
-    aiuto->setText(QStringLiteral("Aiutami"));
-    aiuto->setIcon(icona(QStringLiteral("aiuto")));
-    dimensioneIcona(aiuto, 32);
-    aiuto->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     assegnaCarattere(aiuto, carattere(27.75, false));
     disponi(aiuto, QRect(config.aiuto.sinistra, config.aiuto.alto, 2160, 1185));
     // A click leaves the focus on the button, as on every command button.
     aiuto->setFocusPolicy(Qt::StrongFocus);
     connect(aiuto, &QToolButton::clicked, this, [this] { logica().aiutami(); });
 
-    // Made after the frame's controls, "Aiutami" comes after the answer
-    // in the tab order, and "avanti" after it.
+    // The answer first, then the word, "Aiutami" and, after it, "avanti".
+    Controlli::ordinaTab({risposta, testo, aiuto});
     aggiorna();
 }
 
@@ -74,8 +70,7 @@ void FinestraScritta::svuotaRisposta()
     risposta->clear();
 }
 
-void FinestraScritta::fuocoRisposta()
+QWidget* FinestraScritta::primaRisposta() const
 {
-    aggiorna();   // the box may have just been enabled
-    risposta->setFocus(Qt::OtherFocusReason);
+    return risposta;
 }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "drills/typed/scritte.h"
+#include "frame/controlli.h"
 #include "frame/finestra_esercizio.h"
 
-#include <QLineEdit>
 #include <functional>
 
+class BottoneFigura;
 class CasellaElemento;
 class QLabel;
-class QToolButton;
 struct Contesto;
 
 // Text2: the box the pupil types the answer in. Enter (the main key or the
 // keypad's, with any modifier) sends the answer; every other key edits.
-class CasellaRisposta final : public QLineEdit {
+class CasellaRisposta final : public CasellaTesto {
 public:
     CasellaRisposta(QWidget* genitore, std::function<void(const QString&)> invio);
 
@@ -32,14 +32,14 @@ public:
     FinestraScritta(Contesto& contesto, Navigazione& navigazione, const ConfigScritta& config);
 
     void svuotaRisposta() override;
-    void fuocoRisposta() override;
 
 protected:
     void aggiornaEsercizio() override;
+    QWidget* primaRisposta() const override;
 
 private:
     QLabel* istruzione;
     CasellaElemento* testo;
     CasellaRisposta* risposta;
-    QToolButton* aiuto;
+    BottoneFigura* aiuto;
 };

@@ -113,7 +113,6 @@ void LogicaScritta::presentaElemento()
     }
     if (config_.minuscole)
         testo_ = testo_.toLower();
-    vista().fuocoRisposta();
 }
 
 void LogicaScritta::invia(const QString& digitato)
@@ -124,7 +123,7 @@ void LogicaScritta::invia(const QString& digitato)
         esatto();
     } else {
         errato();
-        vista().fuocoRisposta();
+        chiediFuoco(Fuoco::Risposta);
     }
     mostra();
 }

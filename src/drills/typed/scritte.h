@@ -37,6 +37,8 @@ public:
     // Text2 takes input; not while waiting for "avanti".
     bool rispostaAbilitata() const { return abilitata; }
 
+    QString descrizione() const override { return testo_; }
+
     // How both sides are compared: blanks (spaces only) stripped at both
     // ends, small letters, the curly apostrophes ’ and ‘ as the straight one.
     static QString normalizza(const QString& testo);
