@@ -315,6 +315,11 @@ void TestFinestreTavole::cataloga()
     QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));   // back to the next word
     QCOMPARE(sfondoDi(f), dellaTavolozza(11));
     QCOMPARE(testoEtichetta(f, "Label13"), QColor(Qt::black));
+    // A click that picks a word up reads it aloud, and so does a click on a
+    // box with nothing picked up; keys and drags read nothing.
+    if (modo == Modo::Clic)
+        clicca(f, "Label6_0");
+    QCOMPARE(programma->voce.letti, (modo == Modo::Clic ? QStringList{"casetta", "casetta"} : QStringList()));
 
     for (const char* casella : {"Label8_1", "Label7_3", "Label7_0", "Label6_3"})
         QVERIFY(lascia(f, "Label4", casella));
