@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up race: two programs started in turn on the same X server, each
 // timed from its start to its first mapped window, with its peak memory.
 //

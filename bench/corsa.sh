@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The start-up race of the program against a minimal Qt Widgets window, on an
 # Xvfb of its own. Build first (cmake --build --preset default); then
 #     bench/corsa.sh [RUNS]

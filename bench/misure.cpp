@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the work a pupil waits for: reading the word lists, opening
 // every exercise, one answer to its feedback on screen, a whole board. Each
 // figure is the median of many repetitions.

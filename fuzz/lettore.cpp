@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target of the word-list reader: any bytes a file can hold go
 // through decoding, the field rules and the grouping into records, and what
 // the reader promises is checked on every input.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where an installed program lies, and how it is packaged. Included by the
 # top-level CMakeLists.txt, in its scope.
 include(GNUInstallDirs)
@@ -57,7 +60,17 @@ target_link_libraries(disegnaicone PRIVATE Qt6::Gui Qt6::Svg)
 # wants them (gzip -9n: no name, no time stamp, the same bytes every build).
 find_program(LUMERI_GZIP gzip)
 configure_file(pacchetto/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/changelog @ONLY)
-install(FILES pacchetto/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumeri PERMISSIONS ${lumeri_file_dati})
+# The copyright notice in Debian's machine-readable form, with the whole text
+# of the licence that Debian's common licences lack.
+file(READ LICENSES/CC-BY-SA-4.0.txt lumeri_testo)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSES/CC-BY-SA-4.0.txt)
+string(STRIP "${lumeri_testo}" lumeri_testo)
+string(REGEX REPLACE "[ \t]+\n" "\n" lumeri_testo "${lumeri_testo}")
+string(REGEX REPLACE "\n\n+" "\n.\n" lumeri_testo "${lumeri_testo}")
+string(REPLACE "\n" "\n " LUMERI_TESTO_CC_BY_SA " ${lumeri_testo}")
+configure_file(pacchetto/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/copyright @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumeri
+        PERMISSIONS ${lumeri_file_dati})
 # The teachers' guide stays plain text, to be opened with a double click.
 install(FILES pacchetto/guida-insegnanti.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumeri
         PERMISSIONS ${lumeri_file_dati})

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build and run the program (reading
 # words aloud takes Qt TextToSpeech, whose CMake files want Qt Declarative, and
 # Speech Dispatcher with its espeak-ng voices); with the
@@ -7,7 +9,8 @@
 # press the buttons of the unpacked program, clang and its libFuzzer for the
 # reader's fuzz target; for the Debian package and its test: dpkg-dev and file
 # for the dependencies, lintian, the desktop's validators, strace to see
-# what the program reads and devscripts for hardening-check).
+# what the program reads and devscripts for hardening-check; reuse to check
+# that every file says its licence).
 # Runs apt-get only when something is missing; as root directly, else with sudo.
 set -euo pipefail
 
@@ -19,7 +22,7 @@ pacchetti=(
 )
 if [ "${1:-}" = prova ]; then
     pacchetti+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool qt6-base-private-dev)
-    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace devscripts)
+    pacchetti+=(dpkg-dev file lintian desktop-file-utils appstream strace devscripts reuse)
 fi
 
 mancanti=()

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test: first in the
-# normal build, then in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the reader's fuzz target for a minute.
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is needed, checks that every file says its licence (reuse),
+# builds everything and runs every test: first in the normal build, then in a
+# build with AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# reader's fuzz target for a minute.
 # The window tests use Qt's offscreen platform;
 # the one that reads what the window manager is told starts an Xvfb of its own.
 set -euo pipefail
@@ -9,6 +12,9 @@ cd "$(dirname "$0")/.."
 
 scripts/dipendenze.sh prova
 export QT_QPA_PLATFORM=offscreen
+
+echo "== licences"
+reuse lint
 
 for preset in default asan; do
     echo "== $preset build"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the include arrows between the layers of src/:
 #   drills -> frame -> shared services (src/app) <- composition root
 # The composition root (the program's entry, Applicazione, the title screen and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, end to end, without installing anything:
 #   pacchetto.sh BUILD_DIR VERSION MAINTAINER
 # makes the package with cpack, reads its fields, runs lintian, unpacks it

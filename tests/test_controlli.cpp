@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls the exercise windows share: the item box, the row of answer
 // buttons and their flat colours, the clickable box, the drag box and the
 // box that takes its drop, and the window font.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame every exercise shares: start-up, counters and their number form,
 // faces, background, sound switch, the going-on rule with "avanti", the help
 // step and what the frame tells its window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the pupil sees of every window that stands: places, sizes, captions
 // (blanks counted), fonts and names, row by row from the program's layout
 // tables: the title screen, the main menu, the frame of all seventeen

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six two-choice windows: loading, the order of the draws, what Text1
 // shows, judging by list number, and the lock and unlock of the answers.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word-list reader: field rules, decoding, file names, bounds and faults.
 
 #include "app/elenchi.h"

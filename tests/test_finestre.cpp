@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows as a pupil meets them, driven by clicks on the offscreen
 // platform: title screen, menu, the two-choice exercises and the way back.
 // The random sequence is scripted, so every colour and item is known.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight windows of the menu's left and middle columns as a pupil meets
 // them on the offscreen platform: typing and Enter, "Aiutami", the three
 // answer buttons of Form13, the grid of Form8, waiting and going on, and

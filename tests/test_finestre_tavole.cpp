@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three boards as the pupil meets them, opened from the menu: their
 // controls as laid out, drops on the real target boxes, clicks on the nine
 // words, the ends of boards, and a list that cannot fill a board.

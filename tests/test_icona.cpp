@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon of the desktop entry: each PNG is a render of the window's
 // picture at its own size, so the two never drift apart.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a teacher's folder can hold in place of a word list, each case read by
 // the reader and by the opening of a real window: the window opens with
 // exactly the words of the file, or the teacher is told the file, the line

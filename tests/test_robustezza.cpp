@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every exercise window, in both modes, under a long seeded run of what a
 // pupil can do: clicks on every control, keys, drops on every box, the menu
 // with its message boxes answered. After every event the program must still

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three-choice window and the gender-and-number grid: the order of their
 // draws, what Text1 shows, judging by class or list number, the colours of
 // the buttons and the headings, the lock while waiting, the lists refused.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six typed-answer windows: what Text1 shows after its draws, how a typed
 // answer is judged, "Aiutami" and its point, the lock while waiting for
 // "avanti", and the lists they refuse.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three boards: the order of their draws, the shuffle of the nine
 // places, judging by text, the ends of boards in both modes, the lists
 // that cannot fill a board, and what a click or Ctrl+L reads aloud. Form17's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word lists shipped with the program: each file reads with its record
 // shape and enough records, and no word stands in both lists of one exercise.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // lumeri-verifica: the check of a folder of word lists, run as the teacher
 // runs it, and the road from the menu's exercises to the logic it starts.
 

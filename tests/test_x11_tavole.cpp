@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A real mouse drag on the two drag boards, on a real X server: xdotool
 // presses, moves in steps and lets go, and the drop lands where the pointer is.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "app/suoni.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // lumeri-verifica: checks a folder of word lists before a lesson, exactly as
 // the exercise windows read them, and says which exercises could not open;
 // or puts copies of the shipped lists in the teacher's folder, to be edited.

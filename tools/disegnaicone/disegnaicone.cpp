@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's icon at the usual sizes of an icon theme:
 //   disegnaicone <picture.svg> <folder> <size>...
 // writes <folder>/<size>.png for each size. Run by hand when the picture changes.

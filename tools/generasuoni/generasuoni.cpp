@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // generasuoni: writes the five little sounds used by "Catalogare i lumeri".
 //
 //   si1.wav .. si4.wav  four short cheerful chimes for a right answer

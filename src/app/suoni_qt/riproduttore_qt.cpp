@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound back end, built as a module of its own and loaded the first time
 // an exercise opens: Qt Multimedia and the audio libraries behind it are not
 // loaded while the title screen starts.

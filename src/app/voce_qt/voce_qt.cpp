@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The voice that reads words aloud, built as a module of its own and loaded
 // the first time a word is read: Qt TextToSpeech and the speech engine behind
 // it are not loaded while the program starts.
