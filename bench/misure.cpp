@@ -9,12 +9,12 @@
 //
 // The windows are real, on Qt's offscreen platform unless another is chosen.
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/interfaccia.h"
-#include "app/stato.h"
-#include "app/suoni.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/interfaccia.h"
+#include "comune/stato.h"
+#include "comune/suoni.h"
 #include "drills/arrangement/cataloga.h"
 #include "drills/esercizi.h"
 #include "drills/registro.h"

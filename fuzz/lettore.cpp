@@ -8,7 +8,7 @@
 //     cmake --preset fuzz && cmake --build --preset fuzz
 //     build-fuzz/fuzz/lumeri_fuzz_lettore -max_total_time=600 NEW_CORPUS fuzz/seme
 
-#include "app/elenchi.h"
+#include "comune/elenchi.h"
 
 #include <algorithm>
 #include <cstdint>

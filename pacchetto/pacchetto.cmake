@@ -11,7 +11,7 @@ file(RELATIVE_PATH lumeri_dati_relativi "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_
 file(RELATIVE_PATH lumeri_modulo_relativo "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBEXECDIR}/lumeri")
 set(LUMERI_RELATIVI
     "LUMERI_DATI_INSTALLATI=\"${lumeri_dati_relativi}\";LUMERI_MODULO_INSTALLATO=\"${lumeri_modulo_relativo}\"")
-set_source_files_properties(src/app/cartelle.cpp PROPERTIES COMPILE_DEFINITIONS "${LUMERI_RELATIVI}")
+set_source_files_properties(src/comune/cartelle.cpp PROPERTIES COMPILE_DEFINITIONS "${LUMERI_RELATIVI}")
 
 set(LUMERI_ID "org.example.lumeri")   # desktop entry, metainfo and icon
 set(lumeri_file_dati OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -45,7 +45,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/${LUMERI_ID}.metainfo.xml
 
 # The window's icon, as a scalable picture and as renders at the usual sizes
 # (made by tools/disegnaicone from the same picture).
-install(FILES src/app/immagini/titolo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+install(FILES src/comune/immagini/titolo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${LUMERI_ID}.svg PERMISSIONS ${lumeri_file_dati})
 set(LUMERI_MISURE_ICONA 16 22 24 32 48 64 128 256)
 foreach(misura IN LISTS LUMERI_MISURE_ICONA)

@@ -1,44 +1,54 @@
 # SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Checks the include arrows between the layers of src/:
-#   drills -> frame -> shared services (src/app) <- composition root
-# The composition root (the program's entry, Applicazione, the title screen and
-# the menu) is the only code that knows every window.
+# Checks the include arrows between the layers of src/, one folder each, from
+# the bottom up:
+#   comune    the shared services (word lists, state, draws, colours, sounds,
+#             voice, folders, dialogs, the conversion from twips)
+#   frame     the common exercise window, on the services
+#   drills    the seventeen exercises, on the frame and the services
+#   app       the composition root (the program's entry, Applicazione, the
+#             title screen and the menu), the only code that knows every
+#             window; verifica, the checker's entry, is one too
+# A quoted include names its folder; one without a folder is a file generated
+# beside its source (crediti.h, a .moc).
 # Run: cmake -DSORGENTI=<src> -P architettura.cmake
 
 cmake_minimum_required(VERSION 3.22)
-set(radice applicazione form_avvio form_menu)
 
-function(vietati file proibiti)
-    file(STRINGS "${file}" righe REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-    foreach(riga IN LISTS righe)
-        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" incluso "${riga}")
-        foreach(p IN LISTS proibiti)
-            if(incluso MATCHES "${p}")
-                file(RELATIVE_PATH nome "${SORGENTI}" "${file}")
-                message(SEND_ERROR "${nome} includes ${incluso}")
-            endif()
-        endforeach()
-    endforeach()
-endfunction()
+set(permessi_comune comune)
+set(permessi_frame comune frame)
+set(permessi_drills comune frame drills)
+set(permessi_app comune frame drills app)
+set(permessi_verifica comune frame drills verifica)
 
-set(verso_radice "^app/(applicazione|form_avvio|form_menu)\\.h$")
-
-file(GLOB_RECURSE servizi "${SORGENTI}/app/*.h" "${SORGENTI}/app/*.cpp")
-foreach(f IN LISTS servizi)
-    get_filename_component(base "${f}" NAME_WE)
-    if(NOT base IN_LIST radice)
-        vietati("${f}" "^frame/;^drills/;${verso_radice}")
+file(GLOB strati LIST_DIRECTORIES true RELATIVE "${SORGENTI}" "${SORGENTI}/*")
+foreach(strato IN LISTS strati)
+    if(NOT IS_DIRECTORY "${SORGENTI}/${strato}")
+        message(SEND_ERROR "src/${strato} lies outside every layer")
+    elseif(NOT DEFINED permessi_${strato})
+        message(SEND_ERROR "src/${strato}/ is not a layer this check knows")
     endif()
 endforeach()
 
-file(GLOB_RECURSE cornice "${SORGENTI}/frame/*.h" "${SORGENTI}/frame/*.cpp")
-foreach(f IN LISTS cornice)
-    vietati("${f}" "^drills/;${verso_radice}")
-endforeach()
-
-file(GLOB_RECURSE esercizi "${SORGENTI}/drills/*.h" "${SORGENTI}/drills/*.cpp")
-foreach(f IN LISTS esercizi)
-    vietati("${f}" "${verso_radice}")
+foreach(strato comune frame drills app verifica)
+    file(GLOB_RECURSE sorgenti "${SORGENTI}/${strato}/*.h" "${SORGENTI}/${strato}/*.cpp")
+    if(NOT sorgenti)
+        message(SEND_ERROR "src/${strato}/ holds no source")
+    endif()
+    foreach(f IN LISTS sorgenti)
+        file(STRINGS "${f}" righe REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(riga IN LISTS righe)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" incluso "${riga}")
+            if(incluso MATCHES "^([^/]+)/")
+                set(cartella "${CMAKE_MATCH_1}")
+            else()
+                continue()
+            endif()
+            if(NOT cartella IN_LIST permessi_${strato})
+                file(RELATIVE_PATH nome "${SORGENTI}" "${f}")
+                message(SEND_ERROR "${nome} includes ${incluso}: ${strato}/ may include only ${permessi_${strato}}")
+            endif()
+        endforeach()
+    endforeach()
 endforeach()

@@ -5,11 +5,11 @@
 
 // Test doubles and helpers shared by the tests.
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
-#include "app/suoni.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
+#include "comune/suoni.h"
 #include "frame/vista.h"
 
 #include <QByteArray>

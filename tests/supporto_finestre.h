@@ -7,7 +7,7 @@
 // clicking them as the pupil does, answering message boxes.
 
 #include "app/applicazione.h"
-#include "app/stato.h"
+#include "comune/stato.h"
 #include "supporto.h"
 
 #include <QColor>

@@ -4,11 +4,11 @@
 // Where the program finds its data, and the teacher's own word lists read
 // instead of the shipped ones.
 
-#include "app/cartelle.h"
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/cartelle.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/esercizi.h"
 #include "frame/esercizio.h"
 #include "supporto.h"

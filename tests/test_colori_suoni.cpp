@@ -4,12 +4,12 @@
 // The draw rule, the palette, the sounds, the voice and the bounds of the
 // counters.
 
-#include "app/casuale.h"
-#include "app/colori.h"
-#include "app/riproduttore_differito.h"
-#include "app/stato.h"
-#include "app/suoni.h"
-#include "app/voce_differita.h"
+#include "comune/casuale.h"
+#include "comune/colori.h"
+#include "comune/riproduttore_differito.h"
+#include "comune/stato.h"
+#include "comune/suoni.h"
+#include "comune/voce_differita.h"
 #include "supporto.h"
 
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 // buttons and their flat colours, the clickable box, the drag box and the
 // box that takes its drop, and the window font.
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "frame/controlli.h"
 #include "supporto_finestre.h"
 

@@ -5,10 +5,10 @@
 // faces, background, sound switch, the going-on rule with "avanti", the help
 // step and what the frame tells its window.
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/informazioni.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/informazioni.h"
+#include "comune/stato.h"
 #include "frame/esercizio.h"
 #include "supporto.h"
 

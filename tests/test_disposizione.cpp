@@ -8,9 +8,9 @@
 // window laid out at scale 2, as on the classroom's board.
 
 #include "app/applicazione.h"
-#include "app/contesto.h"
-#include "app/interfaccia.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/interfaccia.h"
+#include "comune/stato.h"
 #include "drills/choice/due_scelte.h"
 #include "drills/choice/finestra_griglia.h"
 #include "drills/choice/finestra_scelta.h"

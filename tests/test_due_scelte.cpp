@@ -4,9 +4,9 @@
 // The six two-choice windows: loading, the order of the draws, what Text1
 // shows, judging by list number, and the lock and unlock of the answers.
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/choice/due_scelte.h"
 #include "supporto.h"
 

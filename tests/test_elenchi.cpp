@@ -3,7 +3,7 @@
 
 // The word-list reader: field rules, decoding, file names, bounds and faults.
 
-#include "app/elenchi.h"
+#include "comune/elenchi.h"
 #include "supporto.h"
 
 #include <QFile>

@@ -6,10 +6,10 @@
 // The random sequence is scripted, so every colour and item is known.
 
 #include "app/applicazione.h"
-#include "app/dialoghi.h"
-#include "app/informazioni.h"
-#include "app/interfaccia.h"
-#include "app/stato.h"
+#include "comune/dialoghi.h"
+#include "comune/informazioni.h"
+#include "comune/interfaccia.h"
+#include "comune/stato.h"
 #include "drills/choice/due_scelte.h"
 #include "drills/choice/finestra_scelta.h"
 #include "frame/esercizio.h"

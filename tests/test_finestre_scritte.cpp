@@ -7,8 +7,8 @@
 // the way back to the menu.
 
 #include "app/applicazione.h"
-#include "app/interfaccia.h"
-#include "app/stato.h"
+#include "comune/interfaccia.h"
+#include "comune/stato.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
 #include "supporto.h"

@@ -5,7 +5,7 @@
 // controls as laid out, drops on the real target boxes, clicks on the nine
 // words, the ends of boards, and a list that cannot fill a board.
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "drills/arrangement/cataloga.h"
 #include "elenchi_tavole.h"
 #include "frame/controlli.h"

@@ -7,8 +7,8 @@
 // and the fault and a fresh menu comes back. A case that hangs fails the run
 // within seconds.
 
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "supporto.h"
 #include "supporto_finestre.h"
 

@@ -11,9 +11,9 @@
 //
 // LUMERI_EVENTI sets the events per window and mode (10,000 by default).
 
-#include "app/casuale.h"
-#include "app/informazioni.h"
-#include "app/interfaccia.h"
+#include "comune/casuale.h"
+#include "comune/informazioni.h"
+#include "comune/interfaccia.h"
 #include "drills/registro.h"
 #include "frame/controlli.h"
 #include "frame/cornice.h"

@@ -5,9 +5,9 @@
 // draws, what Text1 shows, judging by class or list number, the colours of
 // the buttons and the headings, the lock while waiting, the lists refused.
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/choice/griglia.h"
 #include "drills/choice/tre_scelte.h"
 #include "supporto.h"

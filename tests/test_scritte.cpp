@@ -5,9 +5,9 @@
 // answer is judged, "Aiutami" and its point, the lock while waiting for
 // "avanti", and the lists they refuse.
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/typed/scritte.h"
 #include "supporto.h"
 

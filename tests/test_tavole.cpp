@@ -6,10 +6,10 @@
 // that cannot fill a board, and what a click or Ctrl+L reads aloud. Form17's
 // clicks are tested on its window.
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/arrangement/cataloga.h"
 #include "drills/arrangement/collettivi.h"
 #include "drills/arrangement/composti.h"

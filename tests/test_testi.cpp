@@ -4,10 +4,10 @@
 // The word lists shipped with the program: each file reads with its record
 // shape and enough records, and no word stands in both lists of one exercise.
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/esercizi.h"
 #include "drills/verifiche.h"
 #include "frame/esercizio.h"

@@ -4,7 +4,7 @@
 // lumeri-verifica: the check of a folder of word lists, run as the teacher
 // runs it, and the road from the menu's exercises to the logic it starts.
 
-#include "app/elenchi.h"
+#include "comune/elenchi.h"
 #include "drills/esercizi.h"
 #include "drills/registro.h"
 #include "drills/verifica_elenchi.h"

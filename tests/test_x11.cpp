@@ -4,7 +4,7 @@
 // What the window manager is told of each window, read back from a real X
 // server: no title text, and not the program's name in its place.
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "supporto_finestre.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // A real mouse drag on the two drag boards, on a real X server: xdotool
 // presses, moves in steps and lets go, and the drop lands where the pointer is.
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "elenchi_tavole.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"

@@ -3,11 +3,11 @@
 
 #include "app/applicazione.h"
 
-#include "app/dialoghi.h"
 #include "app/form_avvio.h"
 #include "app/form_menu.h"
-#include "app/interfaccia.h"
-#include "app/suoni.h"
+#include "comune/dialoghi.h"
+#include "comune/interfaccia.h"
+#include "comune/suoni.h"
 #include "drills/registro.h"
 #include "frame/finestra_esercizio.h"
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
 #include "frame/navigazione.h"
 
 #include <QPointer>

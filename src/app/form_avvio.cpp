@@ -4,10 +4,10 @@
 #include "app/form_avvio.h"
 
 #include "app/applicazione.h"
-#include "app/dialoghi.h"
-#include "app/casuale.h"
-#include "app/interfaccia.h"
-#include "app/stato.h"
+#include "comune/casuale.h"
+#include "comune/dialoghi.h"
+#include "comune/interfaccia.h"
+#include "comune/stato.h"
 
 #include <QLabel>
 

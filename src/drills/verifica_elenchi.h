@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/elenchi.h"
+#include "comune/elenchi.h"
 
 #include <QList>
 #include <QString>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/colori.h"
-#include "app/interfaccia.h"
+#include "comune/colori.h"
+#include "comune/interfaccia.h"
 #include "frame/disposizione.h"
 
 #include <QLabel>

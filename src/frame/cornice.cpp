@@ -3,10 +3,10 @@
 
 #include "frame/cornice.h"
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/stato.h"
-#include "app/suoni.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/stato.h"
+#include "comune/suoni.h"
 
 Cornice::Cornice(Contesto& c)
     : contesto(c)

@@ -3,10 +3,10 @@
 
 #include "frame/esercizio.h"
 
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/informazioni.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/informazioni.h"
+#include "comune/stato.h"
 
 Esercizio::Esercizio(Contesto& c)
     : contesto(c)

@@ -3,8 +3,8 @@
 
 #include "frame/finestra_esercizio.h"
 
-#include "app/dialoghi.h"
-#include "app/interfaccia.h"
+#include "comune/dialoghi.h"
+#include "comune/interfaccia.h"
 #include "frame/esercizio.h"
 #include "frame/navigazione.h"
 

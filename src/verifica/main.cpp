@@ -5,8 +5,8 @@
 // the exercise windows read them, and says which exercises could not open;
 // or puts copies of the shipped lists in the teacher's folder, to be edited.
 
-#include "app/cartelle.h"
-#include "app/elenchi.h"
+#include "comune/cartelle.h"
+#include "comune/elenchi.h"
 #include "drills/registro.h"
 #include "drills/verifica_elenchi.h"
 

@@ -3,10 +3,10 @@
 
 #include "drills/arrangement/collettivi.h"
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/elenchi.h"
-#include "app/stato.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/elenchi.h"
+#include "comune/stato.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/colori.h"
-#include "app/elenchi.h"
+#include "comune/colori.h"
+#include "comune/elenchi.h"
 #include "drills/arrangement/posti.h"
 #include "frame/esercizio.h"
 

@@ -3,7 +3,7 @@
 
 #include "drills/arrangement/finestra_cataloga.h"
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 
 #include <QLabel>
 

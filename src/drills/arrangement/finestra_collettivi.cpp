@@ -3,7 +3,7 @@
 
 #include "drills/arrangement/finestra_collettivi.h"
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 
 #include <QFontMetrics>
 #include <QLabel>

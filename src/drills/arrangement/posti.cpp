@@ -3,7 +3,7 @@
 
 #include "drills/arrangement/posti.h"
 
-#include "app/casuale.h"
+#include "comune/casuale.h"
 
 #include <QStringList>
 

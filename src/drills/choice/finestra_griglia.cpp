@@ -3,7 +3,7 @@
 
 #include "drills/choice/finestra_griglia.h"
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "frame/controlli.h"
 
 #include <QLabel>

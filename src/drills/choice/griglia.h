@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/colori.h"
+#include "comune/colori.h"
 #include "frame/esercizio.h"
 
 // Form8: a noun is shown, and the pupil clicks the box of its gender and

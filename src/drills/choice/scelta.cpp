@@ -3,8 +3,8 @@
 
 #include "drills/choice/scelta.h"
 
-#include "app/contesto.h"
-#include "app/stato.h"
+#include "comune/contesto.h"
+#include "comune/stato.h"
 
 EsercizioAScelta::EsercizioAScelta(Contesto& c, int bottoni)
     : Esercizio(c)

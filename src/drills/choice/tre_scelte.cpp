@@ -3,9 +3,9 @@
 
 #include "drills/choice/tre_scelte.h"
 
-#include "app/casuale.h"
-#include "app/contesto.h"
-#include "app/stato.h"
+#include "comune/casuale.h"
+#include "comune/contesto.h"
+#include "comune/stato.h"
 #include "drills/verifiche.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "drills/typed/finestra_scritta.h"
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 #include "frame/controlli.h"
 
 #include <QKeyEvent>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/applicazione.h"
-#include "app/cartelle.h"
-#include "app/casuale.h"
-#include "app/interfaccia.h"
-#include "app/riproduttore_differito.h"
-#include "app/stato.h"
-#include "app/voce_differita.h"
+#include "comune/cartelle.h"
+#include "comune/casuale.h"
+#include "comune/interfaccia.h"
+#include "comune/riproduttore_differito.h"
+#include "comune/stato.h"
+#include "comune/voce_differita.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/suoni.h"
+#include "comune/suoni.h"
 
 #include <QString>
 #include <memory>

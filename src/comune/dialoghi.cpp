@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/dialoghi.h"
+#include "comune/dialoghi.h"
 
-#include "app/interfaccia.h"
+#include "comune/interfaccia.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -5,7 +5,7 @@
 // the first time a word is read: Qt TextToSpeech and the speech engine behind
 // it are not loaded while the program starts.
 
-#include "app/voce.h"
+#include "comune/voce.h"
 
 #include <QDeadlineTimer>
 #include <QLocale>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/colori.h"
+#include "comune/colori.h"
 
 #include <QEvent>
 #include <QFont>

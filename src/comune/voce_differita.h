@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/voce.h"
+#include "comune/voce.h"
 
 #include <QString>
 #include <QStringList>

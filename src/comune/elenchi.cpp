@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/elenchi.h"
+#include "comune/elenchi.h"
 
 #include <QDir>
 #include <QFile>

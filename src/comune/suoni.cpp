@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/suoni.h"
+#include "comune/suoni.h"
 
-#include "app/casuale.h"
+#include "comune/casuale.h"
 
 #include <array>
 

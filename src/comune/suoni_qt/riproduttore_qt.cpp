@@ -5,7 +5,7 @@
 // an exercise opens: Qt Multimedia and the audio libraries behind it are not
 // loaded while the title screen starts.
 
-#include "app/suoni.h"
+#include "comune/suoni.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
