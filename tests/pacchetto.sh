@@ -138,7 +138,8 @@ done
 # lack it (/usr/bin/ls fails it too); and the fortified calls cannot be seen,
 # since every copy the program makes goes through Qt's containers, whose
 # sizes the compiler does not know, so no call of ours is rewritten.
-for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.so; do
+for f in usr/bin/lumeri usr/bin/lumeri-verifica \
+         usr/libexec/lumeri/lumeri_suoni.so usr/libexec/lumeri/lumeri_voce.so; do
     limitato 30 hardening-check hardening-check --nocfprotection --nofortify "$radice/$f" >"$lavoro/rafforzato.log" 2>&1 \
         || { cat "$lavoro/rafforzato.log" >&2; sbaglia "$f is not hardened"; }
 done
