@@ -3,9 +3,7 @@
 
 #include "comune/riproduttore_differito.h"
 
-#include <QDir>
-#include <QLibrary>
-#include <QStringList>
+#include "comune/modulo.h"
 
 RiproduttoreDifferito::RiproduttoreDifferito(QString suoni, QString modulo)
     : cartellaSuoni(std::move(suoni))
@@ -20,16 +18,10 @@ void RiproduttoreDifferito::prepara()
     if (tentato)
         return;
     tentato = true;
-    using Crea = RiproduttoreSuoni* (*)(const QStringList*);
-    // The module stays loaded for the rest of the run.
-    auto crea = reinterpret_cast<Crea>(QLibrary::resolve(
-        QDir(cartellaModulo).filePath(QStringLiteral("lumeri_suoni")), "lumeriCreaRiproduttore"));
-    if (!crea)
-        return;
     QStringList percorsi;
     for (Suono suono : {Suono::Si1, Suono::Si2, Suono::Si3, Suono::Si4, Suono::No})
         percorsi.append(QDir(cartellaSuoni).filePath(Suoni::nomeFile(suono)));
-    reale.reset(crea(&percorsi));
+    reale.reset(creaDalModulo<RiproduttoreSuoni>(cartellaModulo, "lumeri_suoni", "lumeriCreaRiproduttore", percorsi));
 }
 
 void RiproduttoreDifferito::riproduci(Suono suono)

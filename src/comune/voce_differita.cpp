@@ -3,8 +3,7 @@
 
 #include "comune/voce_differita.h"
 
-#include <QDir>
-#include <QLibrary>
+#include "comune/modulo.h"
 
 VoceDifferita::VoceDifferita(QString modulo, QStringList motori)
     : cartellaModulo(std::move(modulo))
@@ -18,12 +17,7 @@ void VoceDifferita::leggi(const QString& testo)
 {
     if (!tentato) {
         tentato = true;
-        using Crea = Voce* (*)(const QStringList*);
-        // The module stays loaded for the rest of the run.
-        auto crea = reinterpret_cast<Crea>(QLibrary::resolve(
-            QDir(cartellaModulo).filePath(QStringLiteral("lumeri_voce")), "lumeriCreaVoce"));
-        if (crea)
-            reale.reset(crea(&motori));
+        reale.reset(creaDalModulo<Voce>(cartellaModulo, "lumeri_voce", "lumeriCreaVoce", motori));
     }
     if (reale)
         reale->leggi(testo);
