@@ -26,14 +26,9 @@ int altezzaNome(int indice)
 // window's scale, and again at each new scale.
 void scriviIntero(QLabel* casella, const QString& testo)
 {
-    const double scala = Interfaccia::scala(casella);
     const int larghezza = casella->contentsRect().width();
     QFont font = Interfaccia::carattere(PuntiInsiemi);
-    auto largo = [&] {
-        QFont disegnato = font;
-        disegnato.setPointSizeF(font.pointSizeF() * scala);
-        return QFontMetrics(disegnato).horizontalAdvance(testo);
-    };
+    auto largo = [&] { return QFontMetrics(Interfaccia::carattereInScala(font, casella)).horizontalAdvance(testo); };
     while (font.pointSizeF() > 6 && largo() > larghezza)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     Interfaccia::assegnaCarattere(casella, font);

@@ -22,17 +22,11 @@ std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale)
     return posto;
 }
 
-QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti)
-{
-    QStringList colonna(Caselle);
-    for (std::size_t i = 0; i < testi.size(); ++i)
-        colonna[posti[i]] = testi[i];
-    return colonna;
-}
-
 QString paroleDallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti)
 {
-    QStringList parole = dallAlto(testi, posti);
+    QStringList parole(Caselle);
+    for (std::size_t i = 0; i < testi.size(); ++i)
+        parole[posti[i]] = testi[i];
     parole.removeAll(QString());
     return parole.join(QStringLiteral(", "));
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <array>
 
 class SorgenteCasuale;
@@ -25,12 +25,8 @@ inline constexpr int alto(int posto) { return 420 + 630 * posto; }
 // once in 1068 times).
 std::array<int, Caselle> scombicchera(SorgenteCasuale& casuale);
 
-// The texts of the nine boxes, box i in place posti[i], as they stand from
-// the top down.
-QStringList dallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti);
-
-// The same texts joined by commas, empty boxes left out: a board's words as
-// they are spoken.
+// The texts of the nine boxes, box i in place posti[i], from the top down,
+// joined by commas, empty boxes left out: a board's words as they are spoken.
 QString paroleDallAlto(const std::array<QString, Caselle>& testi, const std::array<int, Caselle>& posti);
 
 } // namespace Posti
