@@ -28,11 +28,6 @@ bool stessoGuasto(const ErroreElenco& a, const ErroreElenco& b)
     return a.file.compare(b.file, Qt::CaseInsensitive) == 0 && a.riga == b.riga && a.guasto == b.guasto && a.cartella == b.cartella;
 }
 
-QString tra(const QString& testo)
-{
-    return QStringLiteral("\"%1\"").arg(testo);
-}
-
 // A name up to its first dot, without blanks around it, in small letters:
 // "FemminileSingolare.txt.txt" and "femminilesingolare.csv" give one.
 QString radice(const QString& nome)
@@ -91,13 +86,13 @@ QList<Problema> nonLetti(const QString& cartella)
         else if (voluto.isEmpty())
             guasto = QStringLiteral("nessun esercizio legge questo file.");
         else if (gia != letti.cend())
-            guasto = QStringLiteral("nessun esercizio legge questo file; si legge invece %1.").arg(tra(*gia));
+            guasto = QStringLiteral("nessun esercizio legge questo file; si legge invece %1.").arg(virgolettato(*gia));
         else if (nonDiTesto(nome))
             guasto = QStringLiteral("nessun esercizio legge questo file, e il programma legge soltanto testo: "
                                     "salvalo come testo (CSV) con il nome %1.")
-                         .arg(tra(voluto));
+                         .arg(virgolettato(voluto));
         else
-            guasto = QStringLiteral("nessun esercizio legge questo file; forse volevi chiamarlo %1?").arg(tra(voluto));
+            guasto = QStringLiteral("nessun esercizio legge questo file; forse volevi chiamarlo %1?").arg(virgolettato(voluto));
         problemi.append(Problema{ErroreElenco{nome, 0, guasto, cartella}, {}});
     }
     return problemi;
@@ -136,15 +131,15 @@ QString nomeVoluto(const QString& nome)
 QString Problema::riga() const
 {
     if (errore.file.isEmpty())
-        return QStringLiteral("L'esercizio %1 non si può controllare: %2").arg(tra(esercizi.join(u',')), errore.guasto);
-    QString testo = tra(errore.file);
+        return QStringLiteral("L'esercizio %1 non si può controllare: %2").arg(virgolettato(esercizi.join(u',')), errore.guasto);
+    QString testo = virgolettato(errore.file);
     if (!errore.cartella.isEmpty())
         testo += QStringLiteral(" della cartella %1").arg(QDir::toNativeSeparators(errore.cartella));
     if (errore.riga > 0)
         testo += QStringLiteral(", riga %1").arg(errore.riga);
     QStringList nomi;
     for (const QString& nome : esercizi)
-        nomi.append(tra(nome));
+        nomi.append(virgolettato(nome));
     testo += QStringLiteral(": %1").arg(errore.guasto);
     if (esercizi.isEmpty())
         return testo;
@@ -217,4 +212,9 @@ EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<Eserciz
         return file != 0 ? file < 0 : a.errore.riga < b.errore.riga;
     });
     return esito;
+}
+
+QString virgolettato(const QString& nome)
+{
+    return QStringLiteral("\"%1\"").arg(nome);
 }

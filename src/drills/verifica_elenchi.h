@@ -54,3 +54,6 @@ const QStringList& nomiElenchi();
 // extension, a doubled ".txt", another letter case, a letter or two
 // wrong); empty when none is near.
 QString nomeVoluto(const QString& nome);
+
+// A file's name as the checker's messages write it: "alterati.txt".
+QString virgolettato(const QString& nome);

@@ -66,11 +66,6 @@ QList<EsercizioDaVerificare> eserciziDelMenu()
     return esercizi;
 }
 
-QString tra(const QString& testo)
-{
-    return QStringLiteral("\"%1\"").arg(testo);
-}
-
 // Copies the shipped lists `richiesti` (all when none) into the teacher's
 // folder, never over a file of hers.
 int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTextStream& uscita,
@@ -86,8 +81,8 @@ int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTe
         }
         if (trovato.isEmpty()) {
             const QString voluto = nomeVoluto(richiesto);
-            errori << "lumeri-verifica: " << tra(richiesto) << " non è il nome di un elenco di parole"
-                   << (voluto.isEmpty() ? QString() : QStringLiteral(" (forse %1?)").arg(tra(voluto)))
+            errori << "lumeri-verifica: " << virgolettato(richiesto) << " non è il nome di un elenco di parole"
+                   << (voluto.isEmpty() ? QString() : QStringLiteral(" (forse %1?)").arg(virgolettato(voluto)))
                    << ". Gli elenchi sono: " << nomiElenchi().join(QStringLiteral(", "))
                    << ". Non è stato copiato niente.\n";
             return 1;
@@ -109,13 +104,13 @@ int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTe
     for (const QString& nome : nomi) {
         const QString suo = LettoreElenchi::percorsoIn(cartella, nome);
         if (!suo.isEmpty()) {
-            uscita << tra(QFileInfo(suo).fileName()) << " c'è già: lasciato com'era.\n";
+            uscita << virgolettato(QFileInfo(suo).fileName()) << " c'è già: lasciato com'era.\n";
             continue;
         }
         const QString fornito = LettoreElenchi::percorsoIn(cartelle.testi(), nome);
         const QString copia = QDir(cartella).filePath(nome);
         if (fornito.isEmpty() || !QFile::copy(fornito, copia)) {
-            errori << "lumeri-verifica: " << tra(nome) << " non si può copiare dalla cartella "
+            errori << "lumeri-verifica: " << virgolettato(nome) << " non si può copiare dalla cartella "
                    << QDir::toNativeSeparators(cartelle.testi()) << ".\n";
             esito = 1;
             continue;
@@ -123,7 +118,7 @@ int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTe
         // Hers to edit, whatever the rights of the shipped file.
         QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                                          | QFileDevice::ReadOther);
-        uscita << "Copiato " << tra(nome) << ".\n";
+        uscita << "Copiato " << virgolettato(nome) << ".\n";
     }
     uscita << "Modifica questi elenchi, poi controllali con: lumeri-verifica\n";
     return esito;
