@@ -39,6 +39,20 @@ void tieni(CasellaTrascinabile* casella)
     }
 }
 
+// The box picked up in the window of `w`, if any.
+CasellaTrascinabile* tenutaIn(const QWidget* w)
+{
+    return tenuta && tenuta->window() == w->window() ? tenuta.data() : nullptr;
+}
+
+// The box picked up put back, as said at `dove`.
+void rimetti(QWidget* dove)
+{
+    const QString testo = tenuta->text();
+    tieni(nullptr);
+    annuncia(dove, QStringLiteral("Hai rimesso a posto %1.").arg(testo));
+}
+
 // A box to a screen reader: a button when the pupil answers with it, a
 // text otherwise; named by what it is and what it shows.
 class AccessibileCasella final : public QAccessibleWidget {
@@ -376,10 +390,8 @@ void Casella::keyPressEvent(QKeyEvent* evento)
         break;
     case Qt::Key_Escape:
         // Puts back a box picked up; otherwise Escape is not this box's.
-        if (tenuta && tenuta->window() == window()) {
-            const QString testo = tenuta->text();
-            tieni(nullptr);
-            annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(testo));
+        if (tenutaIn(this)) {
+            rimetti(this);
             evento->accept();
             return;
         }
@@ -427,6 +439,12 @@ void Casella::paintEvent(QPaintEvent* evento)
     }
 }
 
+void Casella::resizeEvent(QResizeEvent* evento)
+{
+    setLineWidth(qMax(1, qRound(Interfaccia::scala(this))));
+    QLabel::resizeEvent(evento);
+}
+
 CasellaTrascinabile::CasellaTrascinabile(QWidget* genitore, const QString& nome, int indice, const Rettangolo& posto)
     : Casella(genitore, nome, indice, posto)
 {
@@ -443,18 +461,11 @@ void CasellaTrascinabile::premi()
     if (!isEnabled())
         return;
     if (presa()) {
-        tieni(nullptr);
-        annuncia(this, QStringLiteral("Hai rimesso a posto %1.").arg(text()));
+        rimetti(this);
     } else {
         tieni(this);
         annuncia(this, QStringLiteral("Hai preso %1. Scegli la casella con le frecce e premi Invio.").arg(text()));
     }
-}
-
-void Casella::resizeEvent(QResizeEvent* evento)
-{
-    setLineWidth(qMax(1, qRound(Interfaccia::scala(this))));
-    QLabel::resizeEvent(evento);
 }
 
 void CasellaTrascinabile::mousePressEvent(QMouseEvent* evento)
@@ -524,7 +535,7 @@ void CasellaBersaglio::clic()
 {
     // With a word in the hand the click puts it down; otherwise the box's
     // word is read aloud.
-    if (tenuta && tenuta->window() == window())
+    if (tenutaIn(this))
         premi();
     else
         emit cliccata(indice());
@@ -532,7 +543,7 @@ void CasellaBersaglio::clic()
 
 std::optional<Segno> CasellaBersaglio::segno() const
 {
-    if (hasFocus() && tenuta && tenuta->window() == window())
+    if (hasFocus() && tenutaIn(this))
         return Segno::Bersaglio;
     return Casella::segno();
 }
