@@ -134,8 +134,8 @@ void TestControlli::rigaDiBottoni()
     bottone->setFocus();
     QSet<QRgb> segno;
     const QImage immagine = bottone->grab().toImage();
-    for (int x = 6; x < immagine.width() - 6; ++x)   // along the top, inside the raised edge
-        segno.insert(immagine.pixel(x, 3));
+    for (int x = 6; x < immagine.width() - 6; ++x)   // along the top edge
+        segno.insert(immagine.pixel(x, 1));
     QVERIFY(segno.contains(qRgb(0, 0, 0)) && segno.contains(qRgb(255, 255, 255)));
 
     riga.mostra(false, [](int) { return std::nullopt; });
@@ -238,6 +238,28 @@ void TestControlli::trascinaELascia()
     // A disabled box takes no press, so no drag can start from it.
     if (!sorgenteAbilitata)
         QTest::mousePress(sorgente, Qt::LeftButton);
+    if (!lasciata)
+        return;
+
+    // The marks of the word picked up and of the box chosen for it cover
+    // none of the letters, though a board's box leaves them three pixels.
+    sorgente->setText(QStringLiteral("capigliatura"));
+    bersaglio->setText(QStringLiteral("figli"));
+    QVERIFY(QTest::qWaitForWindowActive(&finestra));
+    const QImage prima[] = {sorgente->grab().toImage(), bersaglio->grab().toImage()};
+    sorgente->premi();
+    bersaglio->setFocus();
+    const QImage dopo[] = {sorgente->grab().toImage(), bersaglio->grab().toImage()};
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(prima[i] != dopo[i]);   // marked
+        for (int y = 1; y < prima[i].height() - 1; ++y) {
+            for (int x = 1; x < prima[i].width() - 1; ++x) {
+                // A letter's ink stays ink: no white, no yellow over it.
+                if (QColor(prima[i].pixel(x, y)).lightness() < 80)
+                    QVERIFY2(QColor(dopo[i].pixel(x, y)).lightness() < 110, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 void TestControlli::soloLeCaselleDellaFinestra()

@@ -441,38 +441,49 @@ void preparaStile()
         QApplication::setStyle(stile);
 }
 
+namespace {
+
+const QColor GialloSegno(255, 255, 0);
+
+} // namespace
+
 void disegnaSegno(QPainter& pittore, const QRect& controllo, Segno segno)
 {
-    // One unit of thickness for every 24 pixels of the control's smaller side.
+    // One ring along the control's edge, where it covers no letter of the
+    // control's text (a board's box leaves three pixels): one unit of
+    // thickness for every 24 pixels of the control's smaller side, at least two.
     const int t = qMax(2, qRound(qMin(controllo.width(), controllo.height()) / 24.0));
-    // A ring `spessore` thick, `dentro` pixels inside the control's edge.
-    auto anello = [&](int dentro, int spessore, const QColor& colore, bool tratteggiato) {
-        QPen penna(colore, spessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    auto anello = [&](const QColor& colore, bool tratteggiato) {
+        QPen penna(colore, t, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         if (tratteggiato)
             penna.setDashPattern({2.0, 2.0});   // in widths of the pen
         pittore.setPen(penna);
-        const qreal m = dentro + spessore / 2.0;
+        const qreal m = t / 2.0;
         pittore.drawRect(QRectF(controllo).adjusted(m, m, -m, -m));
     };
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing, false);
     pittore.setBrush(Qt::NoBrush);
-    const QColor giallo(255, 255, 0);
     switch (segno) {
     case Segno::Fuoco:
-        anello(t, t, Qt::white, false);
-        anello(t, t, Qt::black, true);
+        anello(Qt::white, false);
+        anello(Qt::black, true);
         break;
     case Segno::Presa:
-        anello(t, t, Qt::black, false);
-        anello(2 * t, t, giallo, false);
+        anello(Qt::black, false);   // on the yellow of disegnaFondoSegno()
         break;
     case Segno::Bersaglio:
-        anello(t, 2 * t, giallo, false);
-        anello(t, 2 * t, Qt::black, true);
+        anello(GialloSegno, false);
+        anello(Qt::black, true);
         break;
     }
     pittore.restore();
+}
+
+void disegnaFondoSegno(QPainter& pittore, const QRect& controllo, Segno segno)
+{
+    if (segno == Segno::Presa)
+        pittore.fillRect(controllo, GialloSegno);
 }
 
 bool premiConInvio(QAbstractButton* bottone, QKeyEvent* evento)

@@ -98,10 +98,13 @@ void preparaStile();
 
 // The marks drawn on a control the keyboard is using, in two colours so
 // that they show on every face and every background, as thick as the
-// control is large: the focus; a word picked up on a board; the box chosen
-// to put it down on.
+// control is large, along its edge, where they cover none of its text: the
+// focus; a word picked up on a board, which is also yellow inside
+// (disegnaFondoSegno(), drawn before the text); the box chosen to put it
+// down on.
 enum class Segno { Fuoco, Presa, Bersaglio };
 void disegnaSegno(QPainter& pittore, const QRect& controllo, Segno segno);
+void disegnaFondoSegno(QPainter& pittore, const QRect& controllo, Segno segno);
 
 // Enter (the main key or the keypad's) presses a button, as Space does:
 // true when the key was Enter and the button was pressed by it.

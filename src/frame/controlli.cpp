@@ -432,8 +432,13 @@ std::optional<Segno> Casella::segno() const
 
 void Casella::paintEvent(QPaintEvent* evento)
 {
+    const auto s = segno();
+    if (s) {
+        QPainter fondo(this);
+        disegnaFondoSegno(fondo, rect(), *s);
+    }
     QLabel::paintEvent(evento);
-    if (const auto s = segno()) {
+    if (s) {
         QPainter pittore(this);
         disegnaSegno(pittore, rect(), *s);
     }
