@@ -728,3 +728,43 @@ QStringList colonna(const Tabella& tabella, int campo)
         valori.append(record.value(campo - 1));
     return valori;
 }
+
+const QList<DescrizioneElenco>& descrizioniElenchi()
+{
+    const QStringList nome{QStringLiteral("nome")};
+    static const QList<DescrizioneElenco> elenchi{
+        {QStringLiteral("MaschileSingolare.txt"), QStringLiteral("Nomi maschili singolari"), nome},
+        {QStringLiteral("FemminileSingolare.txt"), QStringLiteral("Nomi femminili singolari"), nome},
+        {QStringLiteral("MaschilePlurale.txt"), QStringLiteral("Nomi maschili plurali"), nome},
+        {QStringLiteral("FemminilePlurale.txt"), QStringLiteral("Nomi femminili plurali"), nome},
+        {QStringLiteral("concreti.txt"), QStringLiteral("Nomi concreti"), nome},
+        {QStringLiteral("astratti.txt"), QStringLiteral("Nomi astratti"), nome},
+        {QStringLiteral("propri.txt"), QStringLiteral("Nomi propri"), nome},
+        {QStringLiteral("comuni.txt"), QStringLiteral("Nomi comuni"), nome},
+        {QStringLiteral("MaschileFemminile.txt"), QStringLiteral("Coppie di maschile e femminile"),
+         {QStringLiteral("maschile"), QStringLiteral("femminile")}},
+        {QStringLiteral("falsi maschili.txt"), QStringLiteral("Falsi maschili e femminili"),
+         {QStringLiteral("maschile"), QStringLiteral("falso femminile")}},
+        {QStringLiteral("singolarePlurale.txt"), QStringLiteral("Coppie di singolare e plurale"),
+         {QStringLiteral("singolare"), QStringLiteral("plurale")}},
+        {QStringLiteral("derivati.txt"), QStringLiteral("Nomi derivati"),
+         {QStringLiteral("primitivo"), QStringLiteral("derivato")}},
+        {QStringLiteral("alterati.txt"), QStringLiteral("Nomi alterati"),
+         {QStringLiteral("nome"), QStringLiteral("diminutivo"), QStringLiteral("accrescitivo"),
+          QStringLiteral("vezzeggiativo"), QStringLiteral("dispregiativo")}},
+        {QStringLiteral("falsialterati.txt"), QStringLiteral("Falsi alterati"),
+         {QStringLiteral("nome"), QStringLiteral("falso alterato")}},
+        {QStringLiteral("collettivi.txt"), QStringLiteral("Nomi collettivi"),
+         {QStringLiteral("nome collettivo"), QStringLiteral("insieme di")}},
+        {QStringLiteral("composti.txt"), QStringLiteral("Nomi composti"), nome},
+    };
+    return elenchi;
+}
+
+const DescrizioneElenco* descrizioneElenco(const QString& file)
+{
+    for (const DescrizioneElenco& elenco : descrizioniElenchi())
+        if (elenco.file.compare(file, Qt::CaseInsensitive) == 0)
+            return &elenco;
+    return nullptr;
+}

@@ -50,6 +50,21 @@ using Tabella = QList<QStringList>;
 // Field `campo` (1-based) of every record, in order.
 QStringList colonna(const Tabella& tabella, int campo);
 
+// One of the sixteen word lists: its file as the program ships it, its plain
+// Italian name for a teacher, and the names of its record's fields, in order
+// (a spreadsheet's header row would hold them).
+struct DescrizioneElenco {
+    QString file;
+    QString nome;
+    QStringList colonne;
+};
+
+// The sixteen lists, in the order a teacher meets them.
+const QList<DescrizioneElenco>& descrizioniElenchi();
+
+// The list of that file name, matched without regard to case; null for none.
+const DescrizioneElenco* descrizioneElenco(const QString& file);
+
 // The shape of the records of a file as a window reads them: how many fields
 // a record has, and which of them may be empty (bit c - 1 for field c). Every
 // other field holds a word that the window shows or expects.

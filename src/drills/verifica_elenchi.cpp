@@ -102,12 +102,12 @@ QList<Problema> nonLetti(const QString& cartella)
 
 const QStringList& nomiElenchi()
 {
-    static const QStringList nomi{
-        "MaschileSingolare.txt", "FemminileSingolare.txt", "MaschilePlurale.txt", "FemminilePlurale.txt",
-        "concreti.txt",          "astratti.txt",           "propri.txt",          "comuni.txt",
-        "MaschileFemminile.txt", "falsi maschili.txt",     "singolarePlurale.txt", "derivati.txt",
-        "alterati.txt",          "falsialterati.txt",      "collettivi.txt",      "composti.txt",
-    };
+    static const QStringList nomi = [] {
+        QStringList file;
+        for (const DescrizioneElenco& elenco : descrizioniElenchi())
+            file.append(elenco.file);
+        return file;
+    }();
     return nomi;
 }
 
