@@ -293,29 +293,47 @@ void TestTesti::coppieDaScrivere()
 
 void TestTesti::collettiviNonScambiabili_data()
 {
-    // Near-synonyms: two collective nouns whose partners stand in one group
-    // could swap them on a board, and the pupil would be right both ways.
-    QTest::addColumn<QStringList>("simili");
-    QTest::newRow("school") << QStringList{"alunni", "scolari", "studenti", "allievi"};
-    QTest::newRow("music") << QStringList{"musicisti", "musicanti", "suonatori"};
-    QTest::newRow("family") << QStringList{"familiari", "parenti", "congiunti"};
-    QTest::newRow("ship") << QStringList{"marinai", "pirati", "naviganti"};
-    QTest::newRow("army") << QStringList{"soldati", "militari", "guerrieri"};
-    QTest::newRow("people") << QStringList{"persone", "gente", "cittadini", "abitanti"};
-    QTest::newRow("cattle") << QStringList{"buoi", "mucche", "vacche", "tori"};
+    // Any nine records share a board, judged by text: a collective noun that
+    // fits another record's set would be right both ways. A row names a
+    // collective noun and the sets it fits; with no noun, near-synonyms,
+    // which any collective noun of one of them fits.
+    QTest::addColumn<QString>("collettivo");
+    QTest::addColumn<QStringList>("insiemi");
+    QTest::newRow("school") << QString() << QStringList{"alunni", "scolari", "studenti", "allievi"};
+    QTest::newRow("music") << QString() << QStringList{"musicisti", "musicanti", "suonatori"};
+    QTest::newRow("family") << QString() << QStringList{"familiari", "parenti", "congiunti"};
+    QTest::newRow("ship") << QString() << QStringList{"marinai", "pirati", "naviganti"};
+    QTest::newRow("army") << QString() << QStringList{"soldati", "militari", "guerrieri"};
+    QTest::newRow("people") << QString() << QStringList{"persone", "gente", "cittadini", "abitanti"};
+    QTest::newRow("cattle") << QString() << QStringList{"buoi", "mucche", "vacche", "tori"};
+    QTest::newRow("branco") << "branco" << QStringList{"lupi", "cani", "pecore", "pesci", "cavalli"};
+    QTest::newRow("mandria") << "mandria" << QStringList{"buoi", "cavalli"};
+    QTest::newRow("nidiata") << "nidiata" << QStringList{"pulcini", "uccelli", "cuccioli"};
+    QTest::newRow("bosco") << "bosco" << QStringList{"alberi", "pini"};
+    QTest::newRow("folla") << "folla" << QStringList{"persone", "spettatori", "clienti"};
+    QTest::newRow("squadra") << "squadra" << QStringList{"giocatori", "soldati"};
 }
 
 void TestTesti::collettiviNonScambiabili()
 {
-    QFETCH(QStringList, simili);
-    const QSet<QString> partner = parole({QStringLiteral("collettivi.txt")}, 2, {2});
-    QVERIFY(partner.size() >= 40);
-    QStringList presenti;
-    for (const QString& parola : std::as_const(simili)) {
-        if (partner.contains(parola))
-            presenti.append(parola);
+    QFETCH(QString, collettivo);
+    QFETCH(QStringList, insiemi);
+    Tabella coppie;
+    QVERIFY(!lettore().caricaRecord(QStringLiteral("collettivi.txt"), 2, 500, coppie));
+    QVERIFY(coppie.size() >= 40);
+    // The records whose collective noun fits the sets, and those whose set is one of them.
+    QStringList adatti, presenti;
+    for (const QStringList& coppia : std::as_const(coppie)) {
+        const QString insieme = coppia[1].toLower();
+        if (collettivo.isEmpty() ? insiemi.contains(insieme) : coppia[0].toLower() == collettivo)
+            adatti.append(coppia.join(u','));
+        if (insiemi.contains(insieme))
+            presenti.append(coppia.join(u','));
     }
-    QVERIFY2(presenti.size() <= 1, qPrintable(presenti.join(u' ')));
+    for (const QString& coppia : std::as_const(adatti)) {
+        for (const QString& altra : std::as_const(presenti))
+            QVERIFY2(altra == coppia, qPrintable(coppia + QStringLiteral(" fits ") + altra));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTesti)
