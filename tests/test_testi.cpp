@@ -181,51 +181,71 @@ void TestTesti::nessunaParolaInadatta_data()
 {
     // Words a review of the lists found unfit for children of seven to ten:
     // insults, slang of crime, double meanings children laugh at, in every
-    // list; and, in the list named, words that would mark a right pupil
-    // wrong: two accepted answers in a typed window, or a form in use that
-    // the list calls false.
+    // list; and, in the lists named, words that would mark a right pupil
+    // wrong: two accepted answers in a typed window, a form in use that the
+    // list calls false, a word a child does not know in a choice of true or
+    // false.
     QTest::addColumn<QString>("parola");
-    QTest::addColumn<QString>("elenco");   // empty: every list
+    QTest::addColumn<QStringList>("elenchi");   // empty: every list
+    QTest::addColumn<int>("campo");             // the field it may not be; 0: any
     for (const char* parola : {"donnaccia", "pretaccio", "vecchiaccio", "cagna", "pizzo", "uccellone",
                                "uccellaccio", "pecorone", "cappella", "balla"})
-        QTest::newRow(parola) << QString::fromUtf8(parola) << QString();
+        QTest::newRow(parola) << QString::fromUtf8(parola) << QStringList() << 0;
     const struct {
-        const char* elenco;
+        std::initializer_list<const char*> elenchi;
         std::initializer_list<const char*> parole;
+        int campo = 0;
     } ingiuste[] = {
         // tempi, diti, labbri, valige and dèi are right too.
-        {"singolarePlurale.txt", {"tempio", "dito", "labbro", "valigia", "dio"}},
+        {{"singolarePlurale.txt"}, {"tempio", "dito", "labbro", "valigia", "dio"}},
         // From two nouns (mare, marina; banca, banco; frutta, frutto; legno,
         // legna), from a verb, or not seen by a child as coming from one.
-        {"derivati.txt", {"marinaio", "banchiere", "fruttiera", "legname", "calciatore", "paniere"}},
+        {{"derivati.txt"}, {"marinaio", "banchiere", "fruttiera", "legname", "calciatore", "paniere"}},
         // From cesto or cesta, secchio or secchia.
-        {"alterati.txt", {"cestino", "cestone", "secchiello"}},
+        {{"alterati.txt"}, {"cestino", "cestone", "secchiello"}},
         // Altered forms in use.
-        {"falsialterati.txt", {"cavalletto", "trombone", "cartone"}},
+        {{"falsialterati.txt"}, {"cavalletto", "trombone", "cartone"}},
         // Not plainly collective nouns.
-        {"collettivi.txt", {"treno", "collana"}},
+        {{"collettivi.txt"}, {"treno", "collana"}},
+        // Two readings, an altered form and a thing of its own (a wave, a
+        // seahorse, a beach umbrella, a map, a stove, pasta, a gun): a pupil
+        // is right both ways, so in neither altered list.
+        {{"alterati.txt", "falsialterati.txt"},
+         {"cavallone", "cavalluccio", "ombrellone", "cartina", "fornello", "spaghetto", "cannone"}},
+        // Unknown to a child, where the pupil says true or false.
+        {{"falsialterati.txt"}, {"lupino", "beccaccia", "occhiello", "pannello", "visone"}},
+        {{"alterati.txt"}, {"labbruzzo"}},
     };
     for (const auto& voce : ingiuste) {
+        QStringList elenchi;
+        for (const char* elenco : voce.elenchi)
+            elenchi.append(QString::fromUtf8(elenco));
         for (const char* parola : voce.parole)
-            QTest::addRow("%s in %s", parola, voce.elenco) << QString::fromUtf8(parola)
-                                                           << QString::fromUtf8(voce.elenco);
+            QTest::addRow("%s in %s", parola, qPrintable(elenchi.join(u'+')))
+                << QString::fromUtf8(parola) << elenchi << voce.campo;
     }
 }
 
 void TestTesti::nessunaParolaInadatta()
 {
     QFETCH(QString, parola);
-    QFETCH(QString, elenco);
-    const QStringList file = elenco.isEmpty()
+    QFETCH(QStringList, elenchi);
+    QFETCH(int, campo);
+    const QStringList file = elenchi.isEmpty()
         ? QDir(QStringLiteral(LUMERI_TESTI)).entryList({QStringLiteral("*.txt")}, QDir::Files)
-        : QStringList{elenco};
-    QVERIFY(file.size() >= (elenco.isEmpty() ? 12 : 1));
+        : elenchi;
+    QVERIFY(file.size() >= (elenchi.isEmpty() ? 12 : 1));
     for (const QString& nome : file) {
-        QList<Campo> campi;
-        QVERIFY(!lettore().leggiCampi(nome, campi));
-        for (const Campo& campo : std::as_const(campi))
-            QVERIFY2(campo.testo.compare(parola, Qt::CaseInsensitive) != 0,
-                     qPrintable(QStringLiteral("%1, riga %2").arg(nome).arg(campo.riga)));
+        const DescrizioneElenco* elenco = descrizioneElenco(nome);
+        QVERIFY2(elenco, qPrintable(nome));
+        Tabella tabella;
+        QList<int> righe;
+        QVERIFY(!lettore().caricaRecord(nome, forma(int(elenco->colonne.size())), 500, tabella, &righe));
+        for (qsizetype r = 0; r < tabella.size(); ++r) {
+            for (qsizetype c = campo ? campo - 1 : 0; c < (campo ? campo : tabella[r].size()); ++c)
+                QVERIFY2(tabella[r][c].compare(parola, Qt::CaseInsensitive) != 0,
+                         qPrintable(QStringLiteral("%1, riga %2").arg(nome).arg(righe[r])));
+        }
     }
 }
 
