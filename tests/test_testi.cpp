@@ -212,6 +212,8 @@ void TestTesti::nessunaParolaInadatta_data()
         // is right both ways, so in neither altered list.
         {{"alterati.txt", "falsialterati.txt"},
          {"cavallone", "cavalluccio", "ombrellone", "cartina", "fornello", "spaghetto", "cannone"}},
+        // Not primitive: from giorno, farmaco, via.
+        {{"derivati.txt", "alterati.txt"}, {"giornale", "farmacia", "viale"}, 1},
         // Unknown to a child, where the pupil says true or false.
         {{"falsialterati.txt"}, {"lupino", "beccaccia", "occhiello", "pannello", "visone"}},
         {{"alterati.txt"}, {"labbruzzo"}},
