@@ -215,8 +215,11 @@ void TestTesti::nessunaParolaInadatta_data()
         // Not primitive: from giorno, farmaco, via.
         {{"derivati.txt", "alterati.txt"}, {"giornale", "farmacia", "viale"}, 1},
         // Unknown to a child, where the pupil says true or false.
+        {{"falsi maschili.txt"}, {"scalo", "fato", "bollo"}},
         {{"falsialterati.txt"}, {"lupino", "beccaccia", "occhiello", "pannello", "visone"}},
         {{"alterati.txt"}, {"labbruzzo"}},
+        // A town, shown in capitals beside the proper nouns.
+        {{"comuni.txt"}, {"prato"}},
     };
     for (const auto& voce : ingiuste) {
         QStringList elenchi;
