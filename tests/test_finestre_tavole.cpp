@@ -410,6 +410,12 @@ void TestFinestreTavole::collettivi()
     QVERIFY(!lascia(f, "Label3_4", "Label4_4"));
     QCOMPARE(sfondoDi(f), dellaTavolozza(6));
     for (int i : {0, 1, 2, 3, 5, 6, 7, 8}) {
+        // The last word picked up by keys, then dragged by the mouse.
+        if (i == 8 && modo == Modo::Trascina) {
+            QVERIFY(portaFuoco(f, "Label3_8"));
+            premi(f, Qt::Key_Space);
+            QVERIFY(controllo<CasellaTrascinabile>(f, "Label3_8")->presa());
+        }
         QVERIFY(lascia(f, Controlli::nomeElemento("Label3", i), Controlli::nomeElemento("Label4", i)));
         if (i == 8 && !attendi)
             break;
@@ -430,6 +436,9 @@ void TestFinestreTavole::collettivi()
         avanti(f);
     }
     QCOMPARE(programma->casuale.rimasti(), 0);
+    // The new board brings the same words to the same boxes: none is in the hand.
+    for (const QString& nome : nomi("Label3", 9))
+        QVERIFY2(!controllo<CasellaTrascinabile>(f, nome)->presa(), qPrintable(nome));
     QCOMPARE(testoDi(f, "Label4_3"), QStringLiteral("isole"));
     QCOMPARE(testoDi(f, "Label3_4"), QStringLiteral("frutteto"));
     for (const QString& nome : nomi("Label3", 9))
