@@ -21,7 +21,7 @@ install(TARGETS lumeri lumeri-verifica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 # The sound module is the program's own, loaded by path, never linked: it
 # lies with the program's internal files, off the linker's search path.
 # So is the voice module, beside it.
-set(lumeri_moduli lumeri_suoni)
+set(lumeri_moduli lumeri_suoni lumeri_elenchi)
 if(TARGET lumeri_voce)
     list(APPEND lumeri_moduli lumeri_voce)
 endif()
