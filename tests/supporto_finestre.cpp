@@ -22,6 +22,7 @@
 namespace {
 
 QStringList detti;
+bool nomi = false;   // name changes recorded too
 
 void registra(QAccessibleEvent* evento)
 {
@@ -32,6 +33,8 @@ void registra(QAccessibleEvent* evento)
         detti.append(QStringLiteral("focus: ") + a->text(QAccessible::Name));
     else if (evento->type() == QAccessible::DescriptionChanged && !a->text(QAccessible::Description).isEmpty())
         detti.append(QStringLiteral("description: ") + a->text(QAccessible::Description));
+    else if (evento->type() == QAccessible::NameChanged && nomi)
+        detti.append(QStringLiteral("name: ") + a->text(QAccessible::Name));
     else if (evento->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
         detti.append(QStringLiteral("notification: ") + a->text(QAccessible::Name));
 }
@@ -43,9 +46,10 @@ QPlatformAccessibility* accessibilita()
 
 } // namespace
 
-Ascolto::Ascolto()
+Ascolto::Ascolto(bool conNomi)
 {
     detti.clear();
+    nomi = conNomi;
     QAccessible::installUpdateHandler(registra);
     accessibilita()->setActive(true);
 }

@@ -79,10 +79,12 @@ private:
 // as a screen reader switches it on, and its events recorded, as Qt's own
 // accessibility tests record them: in order, each control given the focus
 // ("focus: <name>"), each description that changed ("description: <text>")
-// and each notification shown ("notification: <name>").
+// and each notification shown ("notification: <name>"); with `conNomi`, each
+// name that changed too ("name: <name>"), which a screen reader keeps until
+// it is told of a change, though most come with the controls' making.
 class Ascolto {
 public:
-    Ascolto();
+    explicit Ascolto(bool conNomi = false);
     ~Ascolto();
     QStringList prendi();   // what was said since the last call
 };

@@ -235,6 +235,17 @@ void TestFinestre::esercizio()
     QTest::keyClick(f, Qt::Key_L, Qt::ControlModifier);
     clicca(f, QStringLiteral("Text1"));
     QCOMPARE(programma->voce.letti, (QStringList{letto, letto}));
+    if (!tasti) {
+        // Letters selected with the mouse are not a click: nothing is read.
+        QWidget* text1 = controllo(f, QStringLiteral("Text1"));
+        const QPoint da(4, text1->height() / 2);
+        const QPoint a(text1->width() - 4, text1->height() / 2);
+        QTest::mousePress(text1, Qt::LeftButton, {}, da);
+        QTest::mouseMove(text1, a);
+        QTest::mouseRelease(text1, Qt::LeftButton, {}, a);
+        QVERIFY(qobject_cast<QLineEdit*>(text1)->hasSelectedText());
+        QCOMPARE(programma->voce.letti.size(), 2);
+    }
 
     // F11 from a button: the whole screen, larger; the same item, counts and state.
     QTest::keyClick(controllo(f, QStringLiteral("Bottone1")), Qt::Key_F11);
@@ -545,6 +556,13 @@ void TestFinestre::accessibilita()
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Text1"))), QStringLiteral("Parola"));
+    // Each count is read with its own heading.
+    auto intestazione = [](QWidget* conto) {
+        const auto etichette = QAccessible::queryAccessibleInterface(conto)->relations(QAccessible::Label);
+        return etichette.size() == 1 ? etichette.first().first->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(intestazione(controllo(f, QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti"));
+    QCOMPARE(intestazione(controllo(f, QStringLiteral("EtichettaErrati"))), QStringLiteral("Errati"));
     // The word is one run of text, read to its last letter.
     QAccessibleTextInterface* parola = QAccessible::queryAccessibleInterface(controllo(f, "Text1"))->textInterface();
     int inizio = -1, fine = -1;

@@ -5,6 +5,7 @@
 
 #include "comune/dialoghi.h"
 #include "comune/interfaccia.h"
+#include "frame/controlli.h"
 #include "frame/esercizio.h"
 #include "frame/navigazione.h"
 
@@ -355,6 +356,10 @@ void FinestraEsercizio::aggiorna()
     // The focus moves before the control that has it is locked, and leaves
     // "avanti" before it is locked, so that it never falls elsewhere.
     const Fuoco fuoco = logica_->prendiFuoco();
+    // A right answer or a new item: nothing stays picked up, not even a word
+    // that the new board brings back to the same box.
+    if (fuoco != Fuoco::Resta)
+        Controlli::lasciaPresa(this);
     const bool annuncio = esercizio().numeroAnnuncio() != annunciato;
     if (c.avantiAbilitato() && !avanti->isEnabled()) {
         avanti->setEnabled(true);

@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The teachers' editor driven by keys, as a teacher drives it: a record
+// typed, a faulty one refused and undone, rows pasted from a spreadsheet,
+// saved, opened again, and a file changed by another program not overwritten.
+
+#include "elenchi/finestra_elenchi.h"
+#include "supporto_finestre.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+QList<EsercizioDaVerificare> esercizi()
+{
+    QList<EsercizioDaVerificare> tutti;
+    for (int form = 1; form <= 17; ++form)
+        tutti.append({form, QStringLiteral("Form%1").arg(form)});
+    return tutti;
+}
+
+CartelleProgramma cartelle(const QString& insegnante)
+{
+    CartelleProgramma c;
+    c.dati = QFileInfo(QStringLiteral(LUMERI_TESTI)).absolutePath();
+    c.insegnante = insegnante;
+    return c;
+}
+
+void tasto(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, k, m);
+    QCoreApplication::processEvents();   // a cell's editor is closed after the key
+}
+
+// Typed where the focus is, as the first letter opens the cell's editor.
+void scrivi(const QString& testo)
+{
+    for (const QChar c : testo)
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+
+} // namespace
+
+class TestFinestraElenchi : public QObject {
+    Q_OBJECT
+private slots:
+    void modificaIncollaSalvaRiapri();
+};
+
+void TestFinestraElenchi::modificaIncollaSalvaRiapri()
+{
+    Sorvegliante sorvegliante;
+    QTemporaryDir radice;
+    const QString sua = radice.filePath(QStringLiteral("testi"));
+    const QString file = QDir(sua).filePath(QStringLiteral("MaschileFemminile.txt"));
+    FinestraElenchi editor(ArchivioElenchi(cartelle(sua)), esercizi(), QStringLiteral("maschilefemminile.TXT"));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    auto* tabella = editor.findChild<QTableView*>(QStringLiteral("Tabella"));
+    ModelloElenco* modello = editor.modello();
+    const int fornite = modello->rowCount();
+    QVERIFY(fornite > 9);
+    QCOMPARE(tabella, QApplication::focusWidget());
+
+    // A record typed after the first: Ctrl+N, a word, Tab, a word, Enter.
+    tasto(tabella, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(tabella->currentIndex(), modello->index(1, 0));
+    scrivi(QStringLiteral("re"));
+    tasto(tabella, Qt::Key_Tab);
+    scrivi(QStringLiteral("regina"));
+    tasto(tabella, Qt::Key_Return);
+    QCOMPARE(modello->tabella().value(1), (QStringList{"re", "regina"}));
+
+    // An empty record is refused at its first cell, where the focus goes; undone.
+    tasto(tabella, Qt::Key_N, Qt::ControlModifier);
+    tasto(tabella, Qt::Key_Home, Qt::ControlModifier);
+    tasto(tabella, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(tabella->currentIndex(), modello->index(2, 0));
+    QCOMPARE(QApplication::focusWidget(), tabella);
+    QVERIFY(editor.findChild<QLabel*>(QStringLiteral("Stato"))->text().contains(QStringLiteral("riga 3: ")));
+    tasto(tabella, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(modello->rowCount(), fornite + 1);
+
+    // Two rows from a spreadsheet, pasted after the last record.
+    tabella->setCurrentIndex(modello->index(modello->rowCount() - 1, 0));
+    tasto(tabella, Qt::Key_N, Qt::ControlModifier);
+    QApplication::clipboard()->setText(QStringLiteral("lupo\tlupa\r\nleone\tleonessa\r\n"));
+    tasto(tabella, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(modello->rowCount(), fornite + 3);
+    QCOMPARE(modello->tabella().last(), (QStringList{"leone", "leonessa"}));
+
+    tasto(tabella, Qt::Key_S, Qt::ControlModifier);
+    const QByteArray salvato = ArchivioElenchi::contenuto(file).value_or(QByteArray());
+    QVERIFY(salvato.startsWith("maestro,maestra\nre,regina\n"));
+    QVERIFY(salvato.endsWith("lupo,lupa\nleone,leonessa\n"));
+    QVERIFY(!modello->modificato());
+
+    // Opened again, the list is hers as saved.
+    FinestraElenchi ancora(ArchivioElenchi(cartelle(sua)), esercizi(), QStringLiteral("MaschileFemminile.txt"));
+    QCOMPARE(ancora.modello()->tabella(), modello->tabella());
+
+    // Another program changes the file: not overwritten without asking.
+    QFile altro(file);
+    QVERIFY(altro.open(QIODevice::WriteOnly));
+    altro.write("gallo,gallina\n");
+    altro.close();
+    scrivi(QStringLiteral("cane"));
+    tasto(tabella, Qt::Key_Return);
+    Risponditore risposta;
+    risposta.rispondi(QStringLiteral("No"));
+    tasto(tabella, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(risposta.risposto);
+    QVERIFY(risposta.testo.contains(QStringLiteral("cambiato da un altro programma")));
+    QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
+    QVERIFY(modello->modificato());
+    modello->segnaSalvato();   // no question on closing
+}
+
+QTEST_MAIN(TestFinestraElenchi)
+#include "test_finestra_elenchi.moc"
