@@ -36,8 +36,9 @@ endif()
 install(DIRECTORY testi suoni DESTINATION ${CMAKE_INSTALL_DATADIR}/lumeri
         FILE_PERMISSIONS ${lumeri_file_dati} DIRECTORY_PERMISSIONS ${lumeri_cartelle})
 
-install(FILES pacchetto/${LUMERI_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-        PERMISSIONS ${lumeri_file_dati})
+# The second entry opens the teachers' editor of the word lists.
+install(FILES pacchetto/${LUMERI_ID}.desktop pacchetto/${LUMERI_ID}.elenchi.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications PERMISSIONS ${lumeri_file_dati})
 configure_file(pacchetto/${LUMERI_ID}.metainfo.xml.in ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/${LUMERI_ID}.metainfo.xml
                @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/${LUMERI_ID}.metainfo.xml

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -183,10 +185,20 @@ void cliccaMenu(QWidget* w, const char* nome)
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
 }
 
+bool chiudiDallaCornice(QWidget* w)
+{
+    return QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w->windowHandle());
+}
+
 QString fuocoDi(QWidget* w)
 {
     QWidget* fuoco = w ? w->focusWidget() : nullptr;
     return fuoco ? fuoco->objectName() : QString();
+}
+
+void pausaDelVerdetto()
+{
+    QTest::qWait(400);
 }
 
 void premi(QWidget* w, Qt::Key tasto)
@@ -194,6 +206,23 @@ void premi(QWidget* w, Qt::Key tasto)
     QWidget* fuoco = w->focusWidget();
     QVERIFY2(fuoco, qPrintable(w->objectName() + QStringLiteral(": no control has the focus")));
     QTest::keyClick(fuoco, tasto);
+}
+
+void tieniPremuto(QWidget* w, Qt::Key tasto, int ripetute, Qt::KeyboardModifiers modificatori)
+{
+    const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    auto manda = [&](QEvent::Type tipo, bool ripetuto) {
+        if (QWidget* fuoco = w->focusWidget()) {
+            QKeyEvent evento(tipo, tasto, modificatori, testo, ripetuto);
+            QApplication::sendEvent(fuoco, &evento);
+        }
+    };
+    manda(QEvent::KeyPress, false);
+    for (int volta = 0; volta < ripetute; ++volta) {
+        manda(QEvent::KeyRelease, true);
+        manda(QEvent::KeyPress, true);
+    }
+    manda(QEvent::KeyRelease, false);
 }
 
 bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto)

@@ -104,11 +104,20 @@ void clicca(QWidget* w, const QString& nome);
 // A click on a command of the window's menu bar.
 void cliccaMenu(QWidget* w, const char* nome);
 
+// The window closed from its frame, as Alt+F4 or the title bar's button asks
+// the window manager; true if the window was then closed.
+bool chiudiDallaCornice(QWidget* w);
+
 // The keyboard, as the pupil uses it: the objectName of the control of the
 // window that has the focus ("" for none); a key pressed there; `tasto`
 // pressed until the control `nome` has the focus (false if it never comes).
 QString fuocoDi(QWidget* w);
 void premi(QWidget* w, Qt::Key tasto);
+// A key held down where the focus is, as the keyboard sends it: one press,
+// then `ripetute` presses and releases marked as auto-repeated, then the release.
+void tieniPremuto(QWidget* w, Qt::Key tasto, int ripetute = 5, Qt::KeyboardModifiers modificatori = {});
+// The time after a verdict in which "avanti" takes no key, gone by.
+void pausaDelVerdetto();
 bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto = Qt::Key_Tab);
 
 // What a screen reader calls a window or a control.

@@ -8,6 +8,7 @@
 #include "elenchi/finestra_elenchi.h"
 #include "supporto_finestre.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -56,6 +57,7 @@ private slots:
 void TestFinestraElenchi::modificaIncollaSalvaRiapri()
 {
     Sorvegliante sorvegliante;
+    Ascolto ascolto;
     QTemporaryDir radice;
     const QString sua = radice.filePath(QStringLiteral("testi"));
     const QString file = QDir(sua).filePath(QStringLiteral("MaschileFemminile.txt"));
@@ -76,9 +78,16 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     scrivi(QStringLiteral("regina"));
     tasto(tabella, Qt::Key_Return);
     QCOMPARE(modello->tabella().value(1), (QStringList{"re", "regina"}));
+    // A screen reader names the cell by its column and row.
+    QAccessibleInterface* celle = QAccessible::queryAccessibleInterface(tabella);
+    QVERIFY(celle && celle->tableInterface());
+    QCOMPARE(celle->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("femminile, riga 2: regina"));
+    ascolto.prendi();
 
     // An empty record is refused at its first cell, where the focus goes; undone.
     tasto(tabella, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY2(ascolto.prendi().join(u'\n').contains(QStringLiteral("riga 3: la prima parola del record è vuota")),
+             "the fault is heard as it comes");
     tasto(tabella, Qt::Key_Home, Qt::ControlModifier);
     tasto(tabella, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!QFileInfo::exists(file));

@@ -65,9 +65,11 @@ private slots:
     void attesaDiAvanti();
     void proseguimentoAutomatico();
     void opzioneLettaUnaVolta();
+    void esciNoEAzzera_data();
     void esciNoEAzzera();
     void suonoNo();
     void informazioni();
+    void esciDalProgramma_data();
     void esciDalProgramma();
     void elencoGuasto();
     void accessibilita();
@@ -215,6 +217,10 @@ void TestFinestre::esercizio()
     programma->casuale.aggiungi({per(3, 4)});   // the sound
     rispondi(f, giusto, Qt::Key_Return);
     QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
+    if (tasti) {   // a double press: the second is not "avanti", the verdict stays
+        premi(f, Qt::Key_Return);
+        premi(f, Qt::Key_Space);
+    }
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -260,6 +266,7 @@ void TestFinestre::esercizio()
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     if (tasti) {
+        pausaDelVerdetto();
         premi(f, Qt::Key_Space);   // "avanti" at the scale: back to the first answer, the next item
         QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
         QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
@@ -268,8 +275,11 @@ void TestFinestre::esercizio()
     }
 
     risponditore.rispondi(QStringLiteral("Sì"));
-    cliccaMenu(f, "mnuesci");
-    QVERIFY(risponditore.risposto);
+    if (tasti)
+        QVERIFY(!chiudiDallaCornice(f));   // Alt+F4 asks as "Esci" does
+    else
+        cliccaMenu(f, "mnuesci");
+    QTRY_VERIFY(risponditore.risposto);
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
@@ -372,16 +382,28 @@ void TestFinestre::opzioneLettaUnaVolta()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("tavolo"));
 }
 
+void TestFinestre::esciNoEAzzera_data()
+{
+    QTest::addColumn<bool>("cornice");   // asked by the frame, not by "Esci"
+    QTest::newRow("Esci") << false;
+    QTest::newRow("closed from the frame") << true;
+}
+
 void TestFinestre::esciNoEAzzera()
 {
+    QFETCH(bool, cornice);
     QWidget* f = apriEsercizio(10, {per(8, 18), per(1, 2), per(2, 2)});
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
     clicca(f, QStringLiteral("Bottone2"));
     clicca(f, QStringLiteral("Bottone1"));
 
     risponditore.rispondi(QStringLiteral("No"));
-    cliccaMenu(f, "mnuesci");
-    QVERIFY(risponditore.risposto);
+    if (cornice)
+        QVERIFY(!chiudiDallaCornice(f));
+    else
+        cliccaMenu(f, "mnuesci");
+    QTRY_VERIFY(risponditore.risposto);
+    QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form10")});
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
@@ -454,21 +476,39 @@ void TestFinestre::informazioni()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
 }
 
+void TestFinestre::esciDalProgramma_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<bool>("cornice");   // closed from the frame, not by "Esci"
+    QTest::newRow("menu, Esci") << "FormMenu" << false;
+    QTest::newRow("menu, closed from the frame") << "FormMenu" << true;
+    QTest::newRow("title screen, closed from the frame") << "FormAvvio" << true;
+}
+
 void TestFinestre::esciDalProgramma()
 {
-    QWidget* menu = apriMenu();
-    const QColor colore = menu->palette().color(QPalette::Window);
+    QFETCH(QString, nome);
+    QFETCH(bool, cornice);
+    QWidget* w = nome == QLatin1String("FormMenu") ? apriMenu() : finestra(nome);
+    auto chiudi = [&] {
+        if (cornice)
+            QVERIFY(!chiudiDallaCornice(w));
+        else
+            clicca(w, QStringLiteral("Command1"));
+        QTRY_VERIFY(risponditore.risposto);
+    };
+    const QColor colore = w->palette().color(QPalette::Window);
     risponditore.rispondi(QStringLiteral("No"));
-    clicca(menu, QStringLiteral("Command1"));
+    chiudi();
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi uscire dal programma?"));
     QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
-    QCOMPARE(finestra(QStringLiteral("FormMenu")), menu);
-    QCOMPARE(menu->palette().color(QPalette::Window), colore);
+    QCOMPARE(finestreAperte(), QStringList{nome});
+    QCOMPARE(finestra(nome), w);
+    QCOMPARE(w->palette().color(QPalette::Window), colore);
 
     risponditore.rispondi(QStringLiteral("Sì"));
-    clicca(menu, QStringLiteral("Command1"));
-    QVERIFY(risponditore.risposto);
-    QVERIFY(finestreAperte().isEmpty());
+    chiudi();
+    QTRY_VERIFY(finestreAperte().isEmpty());
 }
 
 void TestFinestre::elencoGuasto()
@@ -553,6 +593,7 @@ void TestFinestre::accessibilita()
     premi(f, Qt::Key_Return);
     QCOMPARE(nome(si), QStringLiteral("Risposta esatta"));
     programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"
+    pausaDelVerdetto();
     premi(f, Qt::Key_Space);
     QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "focus: femminile", "focus: maschile",
                                             "notification: Sbagliato. Esatti 0, errati 1.", "focus: Parola",

@@ -193,6 +193,7 @@ void TestFinestreTavole::avanti(QWidget* w)
 {
     if (modo == Modo::Tasti) {
         QCOMPARE(fuocoDi(w), QStringLiteral("BottoneAvanti"));
+        pausaDelVerdetto();
         premi(w, Qt::Key_Space);
     } else {
         clicca(w, QStringLiteral("BottoneAvanti"));

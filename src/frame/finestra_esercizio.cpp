@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -215,6 +216,7 @@ void FinestraEsercizio::creaControlli()
     assegnaCarattere(avanti, carattere(14.25));
     disponi(avanti, QRect(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
     connect(avanti, &QToolButton::clicked, this, [this] { logica_->avanti(); });
+    avanti->installEventFilter(this);
 
     auto creaFaccia = [this, &d](const char* nome, const char* figura) {
         auto* faccia = new IconaEsito(sfondo_);
@@ -274,6 +276,48 @@ bool FinestraEsercizio::event(QEvent* evento)
     return QMainWindow::event(evento);
 }
 
+bool FinestraEsercizio::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // A key pressed twice on a right answer judges it once: the second press,
+    // within 0.4 s of the verdict, does not go on to the next item, so that
+    // the verdict is seen and heard.
+    constexpr qint64 pausaDopoIlVerdetto = 400;   // ms
+    if (oggetto == avanti && evento->type() == QEvent::KeyPress && verdetto.isValid()
+        && verdetto.elapsed() < pausaDopoIlVerdetto) {
+        switch (static_cast<QKeyEvent*>(evento)->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Select:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void FinestraEsercizio::closeEvent(QCloseEvent* evento)
+{
+    // The program closes the window itself once the pupil has said "Sì";
+    // a close asked by the frame asks first. The question comes after the
+    // frame's close is over, since the window cannot close while closing.
+    if (!evento->spontaneous()) {
+        QMainWindow::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    if (std::exchange(domandaInAttesa, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            domandaInAttesa = false;
+            logica_->esci();
+        },
+        Qt::QueuedConnection);
+}
+
 void FinestraEsercizio::keyPressEvent(QKeyEvent* evento)
 {
     if (!tastoSchermo(this, evento))
@@ -317,8 +361,10 @@ void FinestraEsercizio::aggiorna()
     if (fuoco != Fuoco::Resta)
         Controlli::lasciaPresa(this);
     const bool annuncio = esercizio().numeroAnnuncio() != annunciato;
-    if (c.avantiAbilitato())
+    if (c.avantiAbilitato() && !avanti->isEnabled()) {
         avanti->setEnabled(true);
+        verdetto.start();
+    }
     if (fuoco == Fuoco::Avanti)
         metti(avanti, annuncio);
     aggiornaEsercizio();

@@ -6,6 +6,7 @@
 #include "frame/disposizione.h"
 #include "frame/vista.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 #include <optional>
@@ -54,6 +55,9 @@ protected:
     virtual QWidget* primaRisposta() const { return nullptr; }
 
     bool event(QEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    // Closed from its frame (Alt+F4, the title bar): the question of "Esci".
+    void closeEvent(QCloseEvent* evento) override;
     // F11 and Escape for the whole screen, when no control of the drill took them.
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
@@ -79,6 +83,8 @@ private:
     QAction* suonoSi = nullptr;
     QAction* suonoNo = nullptr;
     bool avvioTentato = false;
+    bool domandaInAttesa = false;   // a close from the frame waiting for its question
+    QElapsedTimer verdetto;         // since "avanti" was last enabled
     int annunciato = 0;   // the logic's sentences spoken so far
 };
 
