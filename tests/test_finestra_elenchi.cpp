@@ -8,6 +8,8 @@
 #include "elenchi/finestra_elenchi.h"
 #include "supporto_finestre.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -56,6 +58,7 @@ private slots:
 void TestFinestraElenchi::modificaIncollaSalvaRiapri()
 {
     Sorvegliante sorvegliante;
+    Ascolto ascolto;
     QTemporaryDir radice;
     const QString sua = radice.filePath(QStringLiteral("testi"));
     const QString file = QDir(sua).filePath(QStringLiteral("MaschileFemminile.txt"));
@@ -76,9 +79,16 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     scrivi(QStringLiteral("regina"));
     tasto(tabella, Qt::Key_Return);
     QCOMPARE(modello->tabella().value(1), (QStringList{"re", "regina"}));
+    // A screen reader names the cell by its column and row.
+    QAccessibleInterface* celle = QAccessible::queryAccessibleInterface(tabella);
+    QVERIFY(celle && celle->tableInterface());
+    QCOMPARE(celle->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("femminile, riga 2: regina"));
+    ascolto.prendi();
 
     // An empty record is refused at its first cell, where the focus goes; undone.
     tasto(tabella, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY2(ascolto.prendi().join(u'\n').contains(QStringLiteral("riga 3: la prima parola del record è vuota")),
+             "the fault is heard as it comes");
     tasto(tabella, Qt::Key_Home, Qt::ControlModifier);
     tasto(tabella, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!QFileInfo::exists(file));
@@ -120,7 +130,30 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     QVERIFY(risposta.testo.contains(QStringLiteral("cambiato da un altro programma")));
     QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
     QVERIFY(modello->modificato());
-    modello->segnaSalvato();   // no question on closing
+    // Closing with changes not saved asks first; "Annulla" keeps the window and the changes.
+    Risponditore resta;
+    resta.rispondi(QStringLiteral("Annulla"));
+    editor.close();
+    QVERIFY(resta.risposto);
+    QVERIFY(editor.isVisible());
+    QVERIFY(modello->modificato());
+    modello->segnaSalvato();
+
+    // Back to the shipped list, her copy kept aside; then brought back.
+    const auto comando = [&](const QString& testo) {
+        const QList<QAction*> azioni = editor.findChildren<QAction*>();
+        const auto trovata = std::find_if(azioni.begin(), azioni.end(), [&](QAction* a) { return a->text() == testo; });
+        return trovata != azioni.end() ? *trovata : nullptr;
+    };
+    Risponditore si;
+    si.rispondi(QStringLiteral("Sì"));
+    comando(QStringLiteral("&Torna all'elenco fornito"))->trigger();
+    QVERIFY(si.risposto);
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(editor.modello()->rowCount(), fornite);
+    comando(QStringLiteral("&Riprendi la tua copia"))->trigger();
+    QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
+    QCOMPARE(editor.modello()->rowCount(), 1);
 }
 
 QTEST_MAIN(TestFinestraElenchi)

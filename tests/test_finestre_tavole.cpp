@@ -425,6 +425,7 @@ void TestFinestreTavole::collettivi()
     QCOMPARE(fuocoDi(f), QStringLiteral("Label3_8"));   // the first word left, from the top
     QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
+    const double adattato = controllo(f, "Label4_4")->font().pointSizeF();
     // At another scale the shuffled boxes stay in their places, and the
     // sentence is fitted to its box again (scaling the fitted font would
     // cut it at this scale).
@@ -434,6 +435,8 @@ void TestFinestreTavole::collettivi()
     QVERIFY(aPosto(controllo(f, "Label3_0"), perScala({315, 1050, 2115, 380}, scala)));
     QVERIFY(entra(f, "Label4_4"));
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25 * scala);
+    // A font set once the scale changed grows with it too, within a step or two of the fitting.
+    QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() > adattato * scala * 0.8);
     Interfaccia::impostaScala(f, 1);
     QCOMPARE(testoDi(f, "Label3_4"), QString());
     QVERIFY(!controllo(f, "Label3_4")->isEnabled());

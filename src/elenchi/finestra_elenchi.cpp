@@ -561,8 +561,8 @@ void FinestraElenchi::tornaAlFornito()
         return;
     }
     modello_->segnaSalvato();   // her changes went aside with her file
-    modello_.reset();
     tabella->setModel(nullptr);
+    modello_.reset();
     apri(elenco.file);
     aggiornaSchede();
     stato->setText(QStringLiteral("Ora si usa l'elenco di: %1. La tua copia è in %2")
@@ -583,8 +583,8 @@ void FinestraElenchi::riprendiCopia()
         return;
     }
     modello_->segnaSalvato();
-    modello_.reset();
     tabella->setModel(nullptr);
+    modello_.reset();
     apri(elenco.file);
     aggiornaSchede();
     stato->setText(QStringLiteral("La tua copia è di nuovo l'elenco in uso."));
