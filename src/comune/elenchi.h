@@ -50,21 +50,6 @@ using Tabella = QList<QStringList>;
 // Field `campo` (1-based) of every record, in order.
 QStringList colonna(const Tabella& tabella, int campo);
 
-// One of the sixteen word lists: its file as the program ships it, its plain
-// Italian name for a teacher, and the names of its record's fields, in order
-// (a spreadsheet's header row would hold them).
-struct DescrizioneElenco {
-    QString file;
-    QString nome;
-    QStringList colonne;
-};
-
-// The sixteen lists, in the order a teacher meets them.
-const QList<DescrizioneElenco>& descrizioniElenchi();
-
-// The list of that file name, matched without regard to case; null for none.
-const DescrizioneElenco* descrizioneElenco(const QString& file);
-
 // The shape of the records of a file as a window reads them: how many fields
 // a record has, and which of them may be empty (bit c - 1 for field c). Every
 // other field holds a word that the window shows or expects.
@@ -81,6 +66,57 @@ struct FormaRecord {
     // Field `campo` (1-based) may be empty.
     bool puoEssereVuoto(int campo) const { return campo >= 1 && campo <= 32 && (vuotiAmmessi >> (campo - 1)) & 1u; }
 };
+
+// One of the sixteen word lists: its file as the program ships it, its plain
+// Italian name for a teacher, and the names of its record's fields, in order
+// (a spreadsheet's header row would hold them).
+struct DescrizioneElenco {
+    QString file;
+    QString nome;
+    QStringList colonne;
+    unsigned vuotiAmmessi = 0;   // the fields that may be empty, as FormaRecord has them
+
+    // The shape of its records as the windows read them.
+    FormaRecord forma() const { return FormaRecord(int(colonne.size()), vuotiAmmessi); }
+};
+
+// The sixteen lists, in the order a teacher meets them.
+const QList<DescrizioneElenco>& descrizioniElenchi();
+
+// The list of that file name, matched without regard to case; null for none.
+const DescrizioneElenco* descrizioneElenco(const QString& file);
+
+// ---- What a word is ----
+//
+// The rules every word of a list keeps, whoever reads it: the reader, the
+// checker and the editor call these, so that they never disagree.
+//
+// A word is made of letters (of any alphabet, with their accents),
+// apostrophes, blanks and hyphens. What a word processor or a Mac puts in
+// unseen is no part of it: the other blanks (non-breaking, thin, ...) are
+// blanks, soft hyphens, zero-width characters and direction marks are
+// dropped, and a word is compared with its accents composed (Unicode NFC),
+// so that a Mac's "tribù", u and a combining grave accent, is the keyboard's.
+
+// The word as the program shows and compares it: those characters dropped or
+// made plain (Unicode's own hyphens are the keyboard's), blanks trimmed at
+// both ends, accents composed.
+QString pulisciParola(QStringView parola);
+
+// Why `parola` is not a word, in one Italian sentence that names the first
+// character at fault and its likely cause (a number, a bullet, a dash
+// between two words, a formula's error); nothing when it is a word. What a
+// quoted field may hold besides (commas, semicolons, tabs, line ends) is
+// passed, as the reader passes it; so are the characters pulisciParola() drops.
+std::optional<QString> guastoDellaParola(QStringView parola);
+
+// Whether `record`, the first of a file of the list `elenco`, is a header
+// row (the names of the list's columns, "maschile;femminile", or for a list
+// of single nouns its name, "Nomi concreti") rather than words.
+bool sembraIntestazione(const QStringList& record, const DescrizioneElenco& elenco);
+
+// The fault of a header row, said at its line.
+QString guastoIntestazione();
 
 // Reads the word lists from an ordered list of folders: the teacher's own,
 // those of the computer room, the shipped one last. A file is read from the
