@@ -122,9 +122,10 @@ QString guastoIntestazione();
 // those of the computer room, the shipped one last. A file is read from the
 // first folder that holds it, file by file.
 //
-// A file is a sequence of fields separated by commas, semicolons and line
-// ends (CR LF, LF or CR). Blanks before a field are skipped and blanks after
-// an unquoted field are trimmed. A field that begins with a double quote runs
+// A file is a sequence of fields separated by commas, semicolons, tabs and
+// line ends (CR LF, LF or CR). Blanks before a field are skipped and blanks
+// after an unquoted field are trimmed; a line of blanks and separators alone
+// gives no field. A field that begins with a double quote runs
 // to the next double quote, separators and line ends included; one that
 // begins with a typographic quote (“ ” „) runs to the next “ or ”, one that
 // begins with « to the next »; the quotes are not part of it. A line of blanks
@@ -132,15 +133,23 @@ QString guastoIntestazione();
 // such; a file that is valid UTF-8 as UTF-8, any other as Windows-1252. File
 // names are matched without regard to letter case, the exact spelling first.
 //
-// Only regular files are read, of at most MassimoByte bytes; a field longer
-// than MassimoCaratteri characters, or holding a control character (but tab
-// and the line ends of a quoted field), is a fault at its line: what such a
-// file holds is not words.
+// Only regular files are read, of at most MassimoByte bytes; a document in
+// its own format (RTF, a spreadsheet's or a word processor's) is a fault at
+// line 1. A field longer than MassimoCaratteri characters, or holding a
+// control character (but the tabs and line ends of a quoted field), or any
+// other character that is no part of a word (guastoDellaParola()), is a
+// fault at its line. Every word is cleaned (pulisciParola()).
+//
+// A first record made of the headings of the list the file is
+// (sembraIntestazione()) is a fault at its line.
 //
 // In a list of single words an empty field is passed over. In a file of
 // records no shift of a field may reach a pupil: where a line holds more than
 // one field, every line must hold whole records, and a field that must hold a
-// word may not be empty; either fault is told at its line.
+// word may not be empty; either fault is told at its line. A file written one
+// field a line whose lines mostly hold two to a record's count of words with
+// blanks between them is a file of records with blanks for commas: a fault
+// at the first such line.
 //
 // Nothing is written to the caller's list or table unless the whole load
 // succeeds. Every fault names the file as spelled on disk and its folder.
