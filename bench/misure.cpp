@@ -20,6 +20,8 @@
 #include "drills/registro.h"
 #include "drills/typed/scritte.h"
 #include "drills/verifiche.h"
+#include "elenchi/archivio_elenchi.h"
+#include "elenchi/modello_elenco.h"
 #include "frame/controlli.h"
 #include "frame/esercizio.h"
 #include "frame/finestra_esercizio.h"
@@ -433,6 +435,45 @@ bool tavole(Risultati& tabella, Banco& b, int volte)
     return finite;
 }
 
+// The teachers' editor on lists at their bounds: a list read, its table
+// made and checked whole as it opens; then one cell changed and the whole
+// list checked again, as after each change she makes.
+void editore(Risultati& tabella, const QString& testi, int volte)
+{
+    CartelleProgramma cartelle;
+    cartelle.dati = QFileInfo(testi).absolutePath();
+    const ArchivioElenchi archivio(cartelle);
+    QList<EsercizioDaVerificare> esercizi;
+    for (const VoceEsercizio& voce : registroEsercizi())
+        esercizi.append({voce.form, QString::fromUtf8(voce.didascalia).simplified()});
+    const double schede = mediana(volte, [&] { return cronometra([&] { schedeElenchi(archivio, esercizi); }); });
+    tabella.riga(QStringLiteral("editor: the sixteen lists, their exercises, counts and faults"), schede);
+    for (const char* file : {"concreti.txt", "MaschileFemminile.txt", "alterati.txt"}) {
+        const DescrizioneElenco& elenco = *descrizioneElenco(QString::fromLatin1(file));
+        std::unique_ptr<ModelloElenco> modello;
+        const double apertura = mediana(volte, [&] {
+            return cronometra([&] {
+                const ElencoAperto aperto = archivio.apri(elenco);
+                modello = std::make_unique<ModelloElenco>(
+                    std::make_shared<ControlloElenco>(elenco, cartelle.elenchi(), esercizi, cartelle.testi()),
+                    aperto.tabella);
+            });
+        });
+        const int record = modello->rowCount();
+        tabella.riga(QStringLiteral("editor: open %1 (%2 records) and check it whole").arg(file).arg(record),
+                     apertura, QStringLiteral("50 ms"), apertura <= 50000 && modello->esito().buono());
+        int volta = 0;
+        const QModelIndex qui = modello->index(record / 2, 0);
+        const QString prima = qui.data().toString();
+        const double cella = mediana(volte, [&] {
+            const QString parola = ++volta % 2 ? prima + QStringLiteral("a") : prima;
+            return cronometra([&] { modello->setData(qui, parola); });
+        });
+        tabella.riga(QStringLiteral("editor: %1, check after one changed cell").arg(file), cella,
+                     QStringLiteral("16 ms"), cella <= 16000);
+    }
+}
+
 } // namespace
 
 // The offscreen platform's warnings would bury the table.
@@ -467,6 +508,7 @@ int main(int argc, char** argv)
     lettura(tabella, b, testi, volte);
     const bool aperte = apertura(tabella, b, volte);
     const bool contate = risposte(tabella, b, volte) && tavole(tabella, b, volte);
+    editore(tabella, testi, volte);
     tabella.stampa();
     QTextStream(stdout) << volte << " repetitions each\n";
     if (!aperte)

@@ -21,7 +21,7 @@ install(TARGETS lumeri lumeri-verifica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 # The sound module is the program's own, loaded by path, never linked: it
 # lies with the program's internal files, off the linker's search path.
 # So is the voice module, beside it.
-set(lumeri_moduli lumeri_suoni)
+set(lumeri_moduli lumeri_suoni lumeri_elenchi)
 if(TARGET lumeri_voce)
     list(APPEND lumeri_moduli lumeri_voce)
 endif()
@@ -36,8 +36,9 @@ endif()
 install(DIRECTORY testi suoni DESTINATION ${CMAKE_INSTALL_DATADIR}/lumeri
         FILE_PERMISSIONS ${lumeri_file_dati} DIRECTORY_PERMISSIONS ${lumeri_cartelle})
 
-install(FILES pacchetto/${LUMERI_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-        PERMISSIONS ${lumeri_file_dati})
+# The second entry opens the teachers' editor of the word lists.
+install(FILES pacchetto/${LUMERI_ID}.desktop pacchetto/${LUMERI_ID}.elenchi.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications PERMISSIONS ${lumeri_file_dati})
 configure_file(pacchetto/${LUMERI_ID}.metainfo.xml.in ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/${LUMERI_ID}.metainfo.xml
                @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pacchetto/${LUMERI_ID}.metainfo.xml

@@ -7,6 +7,8 @@
 #             voice, folders, dialogs, the conversion from twips)
 #   frame     the common exercise window, on the services
 #   drills    the seventeen exercises, on the frame and the services
+#   elenchi   the teachers' editor of the word lists, on the drills: its
+#             checks and table in the logic, its window in a module
 #   app       the composition root (the program's entry, Applicazione, the
 #             title screen and the menu), the only code that knows every
 #             window; verifica, the checker's entry, is one too
@@ -19,6 +21,7 @@ cmake_minimum_required(VERSION 3.22)
 set(permessi_comune comune)
 set(permessi_frame comune frame)
 set(permessi_drills comune frame drills)
+set(permessi_elenchi comune frame drills elenchi)
 set(permessi_app comune frame drills app)
 set(permessi_verifica comune frame drills verifica)
 
@@ -31,7 +34,7 @@ foreach(strato IN LISTS strati)
     endif()
 endforeach()
 
-foreach(strato comune frame drills app verifica)
+foreach(strato comune frame drills elenchi app verifica)
     file(GLOB_RECURSE sorgenti "${SORGENTI}/${strato}/*.h" "${SORGENTI}/${strato}/*.cpp")
     if(NOT sorgenti)
         message(SEND_ERROR "src/${strato}/ holds no source")

@@ -115,6 +115,7 @@ grep -q 'hardening-' "$lavoro/lintian.log" && sbaglia "lintian finds the binarie
 radice="$lavoro/radice"
 dpkg-deb -x "$pacchetto" "$radice"
 for f in usr/bin/lumeri usr/bin/lumeri-verifica usr/libexec/lumeri/lumeri_suoni.so usr/libexec/lumeri/lumeri_voce.so \
+         usr/libexec/lumeri/lumeri_elenchi.so usr/share/applications/org.example.lumeri.elenchi.desktop \
          usr/share/lumeri/testi/alterati.txt "usr/share/lumeri/testi/falsi maschili.txt" \
          usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav \
          usr/share/applications/org.example.lumeri.desktop usr/share/metainfo/org.example.lumeri.metainfo.xml \
@@ -139,7 +140,7 @@ done
 # since every copy the program makes goes through Qt's containers, whose
 # sizes the compiler does not know, so no call of ours is rewritten.
 for f in usr/bin/lumeri usr/bin/lumeri-verifica \
-         usr/libexec/lumeri/lumeri_suoni.so usr/libexec/lumeri/lumeri_voce.so; do
+         usr/libexec/lumeri/lumeri_suoni.so usr/libexec/lumeri/lumeri_voce.so usr/libexec/lumeri/lumeri_elenchi.so; do
     limitato 30 hardening-check hardening-check --nocfprotection --nofortify "$radice/$f" >"$lavoro/rafforzato.log" 2>&1 \
         || { cat "$lavoro/rafforzato.log" >&2; sbaglia "$f is not hardened"; }
 done
@@ -162,6 +163,8 @@ for f in usr/share/lumeri/testi/FemminileSingolare.txt usr/share/lumeri/testi/Ma
          usr/libexec/lumeri/lumeri_suoni.so usr/share/lumeri/suoni/si1.wav usr/share/lumeri/suoni/no.wav; do
     grep -qF "\"$radice/$f\"" "$traccia" || sbaglia "the program did not open $f"
 done
+# The teachers' editor is loaded only when asked for.
+grep -qF "lumeri_elenchi" "$traccia" && sbaglia "the pupils' program loaded the editor's module"
 
 [ "$errori" -eq 0 ] || exit 1
 echo "package $(basename "$pacchetto"): built, lintian clean, unpacked program starts and opens an exercise"

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,10 +17,12 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
 QStringList detti;
+bool nomi = false;   // name changes recorded too
 
 void registra(QAccessibleEvent* evento)
 {
@@ -30,6 +33,8 @@ void registra(QAccessibleEvent* evento)
         detti.append(QStringLiteral("focus: ") + a->text(QAccessible::Name));
     else if (evento->type() == QAccessible::DescriptionChanged && !a->text(QAccessible::Description).isEmpty())
         detti.append(QStringLiteral("description: ") + a->text(QAccessible::Description));
+    else if (evento->type() == QAccessible::NameChanged && nomi)
+        detti.append(QStringLiteral("name: ") + a->text(QAccessible::Name));
     else if (evento->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
         detti.append(QStringLiteral("notification: ") + a->text(QAccessible::Name));
 }
@@ -41,9 +46,10 @@ QPlatformAccessibility* accessibilita()
 
 } // namespace
 
-Ascolto::Ascolto()
+Ascolto::Ascolto(bool conNomi)
 {
     detti.clear();
+    nomi = conNomi;
     QAccessible::installUpdateHandler(registra);
     accessibilita()->setActive(true);
 }
@@ -179,10 +185,36 @@ void cliccaMenu(QWidget* w, const char* nome)
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
 }
 
+void scegliMenu(QWidget* w, const char* nome)
+{
+    auto* principale = qobject_cast<QMainWindow*>(w);
+    QVERIFY(principale);
+    QMenuBar* barra = principale->menuBar();
+    w->activateWindow();   // the shortcut works in the active window
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    premi(w, Qt::Key_F10);
+    for (int volte = 0; volte < 8 && barra->activeAction()
+                        && barra->activeAction()->objectName() != QLatin1String(nome);
+         ++volte)
+        QTest::keyClick(barra, Qt::Key_Right);
+    QVERIFY2(barra->activeAction() && barra->activeAction()->objectName() == QLatin1String(nome), nome);
+    QTest::keyClick(barra, Qt::Key_Return);
+}
+
+bool chiudiDallaCornice(QWidget* w)
+{
+    return QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w->windowHandle());
+}
+
 QString fuocoDi(QWidget* w)
 {
     QWidget* fuoco = w ? w->focusWidget() : nullptr;
     return fuoco ? fuoco->objectName() : QString();
+}
+
+void pausaDelVerdetto()
+{
+    QTest::qWait(400);
 }
 
 void premi(QWidget* w, Qt::Key tasto)
@@ -190,6 +222,23 @@ void premi(QWidget* w, Qt::Key tasto)
     QWidget* fuoco = w->focusWidget();
     QVERIFY2(fuoco, qPrintable(w->objectName() + QStringLiteral(": no control has the focus")));
     QTest::keyClick(fuoco, tasto);
+}
+
+void tieniPremuto(QWidget* w, Qt::Key tasto, int ripetute, Qt::KeyboardModifiers modificatori)
+{
+    const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    auto manda = [&](QEvent::Type tipo, bool ripetuto) {
+        if (QWidget* fuoco = w->focusWidget()) {
+            QKeyEvent evento(tipo, tasto, modificatori, testo, ripetuto);
+            QApplication::sendEvent(fuoco, &evento);
+        }
+    };
+    manda(QEvent::KeyPress, false);
+    for (int volta = 0; volta < ripetute; ++volta) {
+        manda(QEvent::KeyRelease, true);
+        manda(QEvent::KeyPress, true);
+    }
+    manda(QEvent::KeyRelease, false);
 }
 
 bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto)

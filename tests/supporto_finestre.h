@@ -79,10 +79,12 @@ private:
 // as a screen reader switches it on, and its events recorded, as Qt's own
 // accessibility tests record them: in order, each control given the focus
 // ("focus: <name>"), each description that changed ("description: <text>")
-// and each notification shown ("notification: <name>").
+// and each notification shown ("notification: <name>"); with `conNomi`, each
+// name that changed too ("name: <name>"), which a screen reader keeps until
+// it is told of a change, though most come with the controls' making.
 class Ascolto {
 public:
-    Ascolto();
+    explicit Ascolto(bool conNomi = false);
     ~Ascolto();
     QStringList prendi();   // what was said since the last call
 };
@@ -101,12 +103,23 @@ T* controllo(QWidget* w, const QString& nome)
 void clicca(QWidget* w, const QString& nome);
 // A click on a command of the window's menu bar.
 void cliccaMenu(QWidget* w, const char* nome);
+// The same command chosen by keys: F10, the arrow to it, Enter.
+void scegliMenu(QWidget* w, const char* nome);
+
+// The window closed from its frame, as Alt+F4 or the title bar's button asks
+// the window manager; true if the window was then closed.
+bool chiudiDallaCornice(QWidget* w);
 
 // The keyboard, as the pupil uses it: the objectName of the control of the
 // window that has the focus ("" for none); a key pressed there; `tasto`
 // pressed until the control `nome` has the focus (false if it never comes).
 QString fuocoDi(QWidget* w);
 void premi(QWidget* w, Qt::Key tasto);
+// A key held down where the focus is, as the keyboard sends it: one press,
+// then `ripetute` presses and releases marked as auto-repeated, then the release.
+void tieniPremuto(QWidget* w, Qt::Key tasto, int ripetute = 5, Qt::KeyboardModifiers modificatori = {});
+// The time after a verdict in which "avanti" takes no key, gone by.
+void pausaDelVerdetto();
 bool portaFuoco(QWidget* w, const QString& nome, Qt::Key tasto = Qt::Key_Tab);
 
 // What a screen reader calls a window or a control.

@@ -31,6 +31,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -69,7 +71,8 @@ public:
 };
 
 // Where a control stands, in twips, how it is written and with which font,
-// at scale 1; the window is laid out at `scala` and every measure follows.
+// at scale 1; the window is laid out at `scala` and every measure follows,
+// its layout starting `margine` pixels into its client area.
 struct Atteso {
     QString nome;
     QString testo;    // caption; a null string: not checked
@@ -78,13 +81,14 @@ struct Atteso {
     double punti;
     bool grassetto;
     double scala = 1.0;
+    QPoint margine = {};
 };
 
 void confronta(QWidget* w, const Atteso& a)
 {
     QWidget* c = controllo(w, a.nome);
     QVERIFY2(c, qPrintable(a.nome));
-    QVERIFY2(aPosto(c, perScala(a.posto, a.scala)), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 twips")
+    QVERIFY2(aPosto(c, perScala(a.posto, a.scala).translated(a.margine * 15)), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 twips")
                                                  .arg(a.nome)
                                                  .arg(inTwip(c->geometry()).x())
                                                  .arg(inTwip(c->geometry()).y())
@@ -304,6 +308,9 @@ void TestDisposizione::cornice_data()
         riga(r, 1);
     riga(righe[13], 2);   // Form14
     riga(righe[0], 2.5);
+    // Scale 0: F11, the whole screen, whichever the screen the test runs on.
+    riga(righe[0], 0);
+    riga(righe[13], 0);
 }
 
 void TestDisposizione::cornice()
@@ -320,22 +327,47 @@ void TestDisposizione::cornice()
     Contesto& contesto = programma->applicazione.contesto();
     SoloCornice w(contesto, navigazione, form);
     w.show();
-    Interfaccia::impostaScala(&w, scala);
+    QWidget* sfondo = controllo(&w, QStringLiteral("sfondo"));
+    QPoint margine;
+    const bool intero = scala == 0;
+    const auto indietro = qScopeGuard([&w, intero] {
+        if (intero)
+            QTest::keyClick(&w, Qt::Key_F11);   // back, for the rows that follow
+    });
+    if (!intero) {
+        Interfaccia::impostaScala(&w, scala);
+        QCOMPARE(sfondo->size(), area({10305, 7695}, scala));
+    } else {
+        // F11: the largest scale at which the layout fits the screen below
+        // the menu bar, in proportion; the client area fills the rest of the
+        // screen, the layout in its middle.
+        QTest::keyClick(&w, Qt::Key_F11);
+        QVERIFY(w.isFullScreen());
+        scala = Interfaccia::scala(&w);
+        const QSize schermo = w.screen()->geometry().size();
+        const int barra = w.menuBar()->height();
+        const QSize disegno = area({10305, 7695}, scala);
+        QCOMPARE(QSize(sfondo->width(), barra + sfondo->height()), schermo);
+        QVERIFY2(disegno.width() <= schermo.width() && barra + disegno.height() <= schermo.height(),
+                 qPrintable(QStringLiteral("scale %1").arg(scala)));
+        QVERIFY2(disegno.width() >= schermo.width() - 1 || barra + disegno.height() >= schermo.height() - 1,
+                 qPrintable(QStringLiteral("scale %1").arg(scala)));
+        margine = QPoint((schermo.width() - disegno.width()) / 2, (schermo.height() - barra - disegno.height()) / 2);
+    }
     QCOMPARE(w.objectName(), QStringLiteral("Form%1").arg(form));
-    QCOMPARE(controllo(&w, QStringLiteral("sfondo"))->size(), area({10305, 7695}, scala));
     QVERIFY(!w.windowIcon().isNull());
 
-    confronta(&w, {"BottoneAvanti", "avanti", avanti, Arial, 14.25, true, scala});
+    confronta(&w, {"BottoneAvanti", "avanti", avanti, Arial, 14.25, true, scala, margine});
     for (const char* faccia : {"ComandoIconaSi", "ComandoIconaNo"}) {
         // No caption: the program's font at every scale; the picture grows.
         confronta(&w, {faccia, "", QRect(icone, QSize(855, 750)), QApplication::font().family(),
-                       QApplication::font().pointSizeF() / scala, QApplication::font().bold(), scala});
+                       QApplication::font().pointSizeF() / scala, QApplication::font().bold(), scala, margine});
         QCOMPARE(controllo<QToolButton>(&w, faccia)->iconSize(), QSize(32, 32) * scala);
     }
-    confronta(&w, {"Label1", "Esatti", QRect(esatti, QSize(735, 375)), Arial, 12, true, scala});
-    confronta(&w, {nomeErrati, "Errati", QRect(errati, QSize(735, 495)), Arial, 12, true, scala});
-    confronta(&w, {"EtichettaEsatti", "0", QRect(etichettaEsatti, QSize(975, 615)), Arial, 18, true, scala});
-    confronta(&w, {"EtichettaErrati", "0", QRect(etichettaErrati, QSize(855, 615)), Arial, 18, true, scala});
+    confronta(&w, {"Label1", "Esatti", QRect(esatti, QSize(735, 375)), Arial, 12, true, scala, margine});
+    confronta(&w, {nomeErrati, "Errati", QRect(errati, QSize(735, 495)), Arial, 12, true, scala, margine});
+    confronta(&w, {"EtichettaEsatti", "0", QRect(etichettaEsatti, QSize(975, 615)), Arial, 18, true, scala, margine});
+    confronta(&w, {"EtichettaErrati", "0", QRect(etichettaErrati, QSize(855, 615)), Arial, 18, true, scala, margine});
     // The menu bar's text grows with the window.
     QCOMPARE(w.menuBar()->font().pointSizeF(), QApplication::font().pointSizeF() * scala);
     // Before the first answer only the sad face shows; "avanti" is hidden until the start-up.

@@ -65,9 +65,11 @@ private slots:
     void attesaDiAvanti();
     void proseguimentoAutomatico();
     void opzioneLettaUnaVolta();
+    void esciNoEAzzera_data();
     void esciNoEAzzera();
     void suonoNo();
     void informazioni();
+    void esciDalProgramma_data();
     void esciDalProgramma();
     void elencoGuasto();
     void accessibilita();
@@ -215,6 +217,10 @@ void TestFinestre::esercizio()
     programma->casuale.aggiungi({per(3, 4)});   // the sound
     rispondi(f, giusto, Qt::Key_Return);
     QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
+    if (tasti) {   // a double press: the second is not "avanti", the verdict stays
+        premi(f, Qt::Key_Return);
+        premi(f, Qt::Key_Space);
+    }
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QVERIFY(controllo(f, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(f, QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -229,6 +235,17 @@ void TestFinestre::esercizio()
     QTest::keyClick(f, Qt::Key_L, Qt::ControlModifier);
     clicca(f, QStringLiteral("Text1"));
     QCOMPARE(programma->voce.letti, (QStringList{letto, letto}));
+    if (!tasti) {
+        // Letters selected with the mouse are not a click: nothing is read.
+        QWidget* text1 = controllo(f, QStringLiteral("Text1"));
+        const QPoint da(4, text1->height() / 2);
+        const QPoint a(text1->width() - 4, text1->height() / 2);
+        QTest::mousePress(text1, Qt::LeftButton, {}, da);
+        QTest::mouseMove(text1, a);
+        QTest::mouseRelease(text1, Qt::LeftButton, {}, a);
+        QVERIFY(qobject_cast<QLineEdit*>(text1)->hasSelectedText());
+        QCOMPARE(programma->voce.letti.size(), 2);
+    }
 
     // F11 from a button: the whole screen, larger; the same item, counts and state.
     QTest::keyClick(controllo(f, QStringLiteral("Bottone1")), Qt::Key_F11);
@@ -249,6 +266,7 @@ void TestFinestre::esercizio()
     QVERIFY(controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     if (tasti) {
+        pausaDelVerdetto();
         premi(f, Qt::Key_Space);   // "avanti" at the scale: back to the first answer, the next item
         QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
         QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
@@ -257,8 +275,11 @@ void TestFinestre::esercizio()
     }
 
     risponditore.rispondi(QStringLiteral("Sì"));
-    cliccaMenu(f, "mnuesci");
-    QVERIFY(risponditore.risposto);
+    if (tasti)
+        QVERIFY(!chiudiDallaCornice(f));   // Alt+F4 asks as "Esci" does
+    else
+        cliccaMenu(f, "mnuesci");
+    QTRY_VERIFY(risponditore.risposto);
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, (QStringList{"Sì", "No"}));
@@ -361,22 +382,39 @@ void TestFinestre::opzioneLettaUnaVolta()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("tavolo"));
 }
 
+void TestFinestre::esciNoEAzzera_data()
+{
+    QTest::addColumn<int>("via");   // how the question is asked
+    QTest::newRow("Esci by keys") << 0;
+    QTest::newRow("closed from the frame") << 1;
+    QTest::newRow("Escape") << 2;
+}
+
 void TestFinestre::esciNoEAzzera()
 {
+    QFETCH(int, via);
     QWidget* f = apriEsercizio(10, {per(8, 18), per(1, 2), per(2, 2)});
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
     clicca(f, QStringLiteral("Bottone2"));
     clicca(f, QStringLiteral("Bottone1"));
 
     risponditore.rispondi(QStringLiteral("No"));
-    cliccaMenu(f, "mnuesci");
-    QVERIFY(risponditore.risposto);
+    if (via == 0)
+        scegliMenu(f, "mnuesci");
+    else if (via == 1)
+        QVERIFY(!chiudiDallaCornice(f));
+    else
+        premi(f, Qt::Key_Escape);
+    QTRY_VERIFY(risponditore.risposto);
+    QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));   // where it was
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form10")});
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
 
-    cliccaMenu(f, "MenuAzzera");
+    scegliMenu(f, "MenuAzzera");
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
     QCOMPARE(programma->stato.contaEsatti, qint16(0));
@@ -432,9 +470,11 @@ void TestFinestre::informazioni()
 {
     QWidget* f = apriEsercizio(15, {});
     const QString item = testoDi(f, QStringLiteral("Text1"));
+    QVERIFY(portaFuoco(f, QStringLiteral("Bottone2")));
     risponditore.rispondi(QStringLiteral("OK"));
-    cliccaMenu(f, "MenuInformazioni");
+    scegliMenu(f, "MenuInformazioni");
     QVERIFY(risponditore.risposto);
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone2"));   // back where it was
     QCOMPARE(risponditore.testo, Informazioni::testo());
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, QStringList{QStringLiteral("OK")});
@@ -443,21 +483,39 @@ void TestFinestre::informazioni()
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), item);
 }
 
+void TestFinestre::esciDalProgramma_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<bool>("cornice");   // closed from the frame, not by "Esci"
+    QTest::newRow("menu, Esci") << "FormMenu" << false;
+    QTest::newRow("menu, closed from the frame") << "FormMenu" << true;
+    QTest::newRow("title screen, closed from the frame") << "FormAvvio" << true;
+}
+
 void TestFinestre::esciDalProgramma()
 {
-    QWidget* menu = apriMenu();
-    const QColor colore = menu->palette().color(QPalette::Window);
+    QFETCH(QString, nome);
+    QFETCH(bool, cornice);
+    QWidget* w = nome == QLatin1String("FormMenu") ? apriMenu() : finestra(nome);
+    auto chiudi = [&] {
+        if (cornice)
+            QVERIFY(!chiudiDallaCornice(w));
+        else
+            clicca(w, QStringLiteral("Command1"));
+        QTRY_VERIFY(risponditore.risposto);
+    };
+    const QColor colore = w->palette().color(QPalette::Window);
     risponditore.rispondi(QStringLiteral("No"));
-    clicca(menu, QStringLiteral("Command1"));
+    chiudi();
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi uscire dal programma?"));
     QCOMPARE(risponditore.simbolo, int(QMessageBox::Question));
-    QCOMPARE(finestra(QStringLiteral("FormMenu")), menu);
-    QCOMPARE(menu->palette().color(QPalette::Window), colore);
+    QCOMPARE(finestreAperte(), QStringList{nome});
+    QCOMPARE(finestra(nome), w);
+    QCOMPARE(w->palette().color(QPalette::Window), colore);
 
     risponditore.rispondi(QStringLiteral("Sì"));
-    clicca(menu, QStringLiteral("Command1"));
-    QVERIFY(risponditore.risposto);
-    QVERIFY(finestreAperte().isEmpty());
+    chiudi();
+    QTRY_VERIFY(finestreAperte().isEmpty());
 }
 
 void TestFinestre::elencoGuasto()
@@ -505,6 +563,13 @@ void TestFinestre::accessibilita()
     QCOMPARE(nome(controllo(f, QStringLiteral("BottoneAvanti"))), QStringLiteral("avanti"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Bottone1"))), QStringLiteral("femminile"));
     QCOMPARE(nome(controllo(f, QStringLiteral("Text1"))), QStringLiteral("Parola"));
+    // Each count is read with its own heading.
+    auto intestazione = [](QWidget* conto) {
+        const auto etichette = QAccessible::queryAccessibleInterface(conto)->relations(QAccessible::Label);
+        return etichette.size() == 1 ? etichette.first().first->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(intestazione(controllo(f, QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti"));
+    QCOMPARE(intestazione(controllo(f, QStringLiteral("EtichettaErrati"))), QStringLiteral("Errati"));
     // The word is one run of text, read to its last letter.
     QAccessibleTextInterface* parola = QAccessible::queryAccessibleInterface(controllo(f, "Text1"))->textInterface();
     int inizio = -1, fine = -1;
@@ -535,6 +600,7 @@ void TestFinestre::accessibilita()
     premi(f, Qt::Key_Return);
     QCOMPARE(nome(si), QStringLiteral("Risposta esatta"));
     programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"
+    pausaDelVerdetto();
     premi(f, Qt::Key_Space);
     QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "focus: femminile", "focus: maschile",
                                             "notification: Sbagliato. Esatti 0, errati 1.", "focus: Parola",

@@ -188,7 +188,7 @@ void TestFinestreScritte::invio()
     QTest::keyClick(risposta, Qt::Key_Tab);   // not Enter: nothing judged
     QCOMPARE(programma->stato.contaErrati, qint16(0));
     risposta->setFocus();
-    premi(risposta);
+    tieniPremuto(f, Qt::Key(tasto), 5, Qt::KeyboardModifiers(modificatori));   // held down: one answer
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(risposta->text(), QStringLiteral("Uomin"));   // kept, to be mended
@@ -208,6 +208,7 @@ void TestFinestreScritte::invio()
 
     programma->casuale.aggiungi({per(3, 3), per(8, 18)});
     Ascolto ascolto;
+    pausaDelVerdetto();
     ::premi(f, Qt::Key_Space);   // "avanti"
     // The box is emptied before it has the focus: the word is said once it has it.
     QCOMPARE(ascolto.prendi(), (QStringList{"focus: Volgi al plurale", "notification: pesce d'aprile"}));
@@ -286,6 +287,7 @@ void TestFinestreScritte::treBottoni()
     QCOMPARE(controllo(f, QStringLiteral("Bottone1"))->grab().toImage().pixelColor(4, 4), QColor(255, 0, 0));
 
     programma->casuale.aggiungi({per(6, 18), per(2, 3), per(1, 2)});
+    pausaDelVerdetto();
     scegli(f, QStringLiteral("BottoneAvanti"), Qt::Key_Tab, Qt::Key_Return);
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("Giornalaio"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));
@@ -343,6 +345,7 @@ void TestFinestreScritte::griglia()
         QCOMPARE(programma->stato.contaEsatti + programma->stato.contaErrati, 2);
         QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("cani"));
         QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
+        pausaDelVerdetto();
         scegli(f, QStringLiteral("BottoneAvanti"));
     }
     QCOMPARE(fuocoDi(f), QStringLiteral("Label7"));   // a new noun: the first box

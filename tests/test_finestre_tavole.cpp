@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -169,14 +168,15 @@ bool TestFinestreTavole::lascia(QWidget* w, const QString& sorgente, const QStri
         return casella->ricevi(parola);
     case Modo::Tasti:
         // A word not placed stays picked up: it is not picked up again. A
-        // disabled box takes no focus.
+        // disabled box takes no focus. The keys are held down a while, as a
+        // child's finger does: each is one press.
         if (!parola->isEnabled())
             return false;
-        if (!parola->presa() && (!portaFuoco(w, sorgente) || (premi(w, Qt::Key_Space), !parola->presa())))
+        if (!parola->presa() && (!portaFuoco(w, sorgente) || (tieniPremuto(w, Qt::Key_Space), !parola->presa())))
             return false;
         if (!portaFuoco(w, bersaglio))
             return false;
-        premi(w, Qt::Key_Return);
+        tieniPremuto(w, Qt::Key_Return);
         return true;
     case Modo::Clic:
         if (!parola->presa())
@@ -193,6 +193,7 @@ void TestFinestreTavole::avanti(QWidget* w)
 {
     if (modo == Modo::Tasti) {
         QCOMPARE(fuocoDi(w), QStringLiteral("BottoneAvanti"));
+        pausaDelVerdetto();
         premi(w, Qt::Key_Space);
     } else {
         clicca(w, QStringLiteral("BottoneAvanti"));
@@ -203,35 +204,47 @@ void TestFinestreTavole::disposizione_data()
 {
     QTest::addColumn<int>("form");
     QTest::addColumn<Controllo>("atteso");
-    QTest::newRow("14 Label4") << 14 << Controllo{"Label4", "casetta", {1995, 525, 2325, 435}, 14.25, true};
+    // Where Left, Right, Up and Down take the focus from this box ("": it stays).
+    QTest::addColumn<QStringList>("frecce");
+    QTest::newRow("14 Label4") << 14 << Controllo{"Label4", "casetta", {1995, 525, 2325, 435}, 14.25, true}
+                               << QStringList{"Label6_0", "Label7_0", "", "Label6_0"};
     for (int c = 0; c < 3; ++c) {
         const int sinistra = 1365 + 2415 * c;
         QTest::addRow("14 Label5(%d)", c)
-            << 14 << Controllo{Controlli::nomeElemento("Label5", c), QString(), {sinistra, 1155, 2325, 435}, 14.25, true};
+            << 14 << Controllo{Controlli::nomeElemento("Label5", c), QString(), {sinistra, 1155, 2325, 435}, 14.25, true}
+            << QStringList();
+        // The grid of boxes: along its rows and columns, and up from the
+        // top row to the word, which is nearer than the next column across
+        // from Label6_0 but lies more across than along.
+        auto casella = [](int colonna, int tipo) {
+            if (colonna < 0 || colonna > 2 || tipo < 0 || tipo > 3)
+                return QString(tipo < 0 ? "Label4" : "");
+            return Controlli::nomeElemento(colonna == 0 ? "Label6" : colonna == 1 ? "Label7" : "Label8", tipo);
+        };
         for (int t = 0; t < 4; ++t) {
-            const QString nome = Controlli::nomeElemento(c == 0 ? "Label6" : c == 1 ? "Label7" : "Label8", t);
-            QTest::addRow("14 %s", qPrintable(nome))
-                << 14 << Controllo{nome, "", {sinistra, 1890 + 630 * t, 2325, 435}, 14.25, true};
+            QTest::addRow("14 %s", qPrintable(casella(c, t)))
+                << 14 << Controllo{casella(c, t), "", {sinistra, 1890 + 630 * t, 2325, 435}, 14.25, true}
+                << QStringList{casella(c - 1, t), casella(c + 1, t), casella(c, t - 1), casella(c, t + 1)};
         }
     }
-    QTest::newRow("14 Label10") << 14 << Controllo{"Label10", "primitiva", {420, 1260, 750, 225}, 8.25, false};
-    QTest::newRow("14 Label11") << 14 << Controllo{"Label11", "diminutivo", {315, 1995, 960, 225}, 8.25, false};
-    QTest::newRow("14 Label12") << 14 << Controllo{"Label12", "accrescitivo", {105, 2625, 1065, 225}, 8.25, false};
-    QTest::newRow("14 Label13") << 14 << Controllo{"Label13", "vezzeggiativo", {0, 3255, 1275, 225}, 8.25, false};
-    QTest::newRow("14 Label14") << 14 << Controllo{"Label14", "dispregiativo", {105, 3885, 1170, 225}, 8.25, false};
+    QTest::newRow("14 Label10") << 14 << Controllo{"Label10", "primitiva", {420, 1260, 750, 225}, 8.25, false} << QStringList();
+    QTest::newRow("14 Label11") << 14 << Controllo{"Label11", "diminutivo", {315, 1995, 960, 225}, 8.25, false} << QStringList();
+    QTest::newRow("14 Label12") << 14 << Controllo{"Label12", "accrescitivo", {105, 2625, 1065, 225}, 8.25, false} << QStringList();
+    QTest::newRow("14 Label13") << 14 << Controllo{"Label13", "vezzeggiativo", {0, 3255, 1275, 225}, 8.25, false} << QStringList();
+    QTest::newRow("14 Label14") << 14 << Controllo{"Label14", "dispregiativo", {105, 3885, 1170, 225}, 8.25, false} << QStringList();
 
     QTest::newRow("16 Label5") << 16 << Controllo{"Label5",
                                                   "Trascina il nome della prima colonna sul corrispondente della seconda",
-                                                  {315, 105, 6420, 225}, 8.25, false};
-    QTest::newRow("17 Label5") << 17 << Controllo{"Label5", "Clicca sul nome composto", {315, 105, 4215, 225}, 8.25, false};
+                                                  {315, 105, 6420, 225}, 8.25, false} << QStringList();
+    QTest::newRow("17 Label5") << 17 << Controllo{"Label5", "Clicca sul nome composto", {315, 105, 4215, 225}, 8.25, false} << QStringList();
     for (int i = 0; i < 9; ++i) {
         // The start-up's shuffle leaves every box in its own place here.
         QTest::addRow("16 Label3(%d)", i) << 16 << Controllo{Controlli::nomeElemento("Label3", i), QString(),
-                                                             {315, 420 + 630 * i, 2115, i == 0 ? 380 : 375}, 14.25, true};
+                                                             {315, 420 + 630 * i, 2115, i == 0 ? 380 : 375}, 14.25, true} << QStringList();
         QTest::addRow("16 Label4(%d)", i) << 16 << Controllo{Controlli::nomeElemento("Label4", i), QString(),
-                                                             {2835, 420 + 630 * i, 4005, 375}, 11.25, true};
+                                                             {2835, 420 + 630 * i, 4005, 375}, 11.25, true} << QStringList();
         QTest::addRow("17 Label3(%d)", i) << 17 << Controllo{Controlli::nomeElemento("Label3", i), QString(),
-                                                             {1995, 420 + 630 * i, 3000, 375}, 14.25, true};
+                                                             {1995, 420 + 630 * i, 3000, 375}, 14.25, true} << QStringList();
     }
 }
 
@@ -239,6 +252,7 @@ void TestFinestreTavole::disposizione()
 {
     QFETCH(int, form);
     QFETCH(Controllo, atteso);
+    QFETCH(QStringList, frecce);
     if (form == 14)
         primaTavola(programma->casuale);
     else if (form == 16)
@@ -259,6 +273,15 @@ void TestFinestreTavole::disposizione()
     // Boxes are opaque with a border, text centred; captions are transparent.
     QCOMPARE(c->autoFillBackground(), atteso.arial);
     QCOMPARE(c->frameShape(), atteso.arial ? QFrame::Box : QFrame::NoFrame);
+    if (!frecce.isEmpty()) {
+        QStringList dove;
+        for (Qt::Key tasto : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+            QVERIFY(portaFuoco(f, atteso.nome));
+            premi(f, tasto);
+            dove.append(fuocoDi(f) == atteso.nome ? QString() : fuocoDi(f));
+        }
+        QCOMPARE(dove, frecce);
+    }
     if (atteso.arial) {
         QCOMPARE(c->alignment(), Qt::AlignCenter);
         const bool giallo = atteso.nome.startsWith(QStringLiteral("Label5"));
@@ -279,8 +302,12 @@ void TestFinestreTavole::cataloga()
     QFETCH(Modo, modo);
     this->modo = modo;
     primaTavola(programma->casuale);
+    Ascolto ascolto(true);
     QWidget* f = apri(14);
     QVERIFY(f);
+    // The boxes are named by the first board, which comes once the window is
+    // shown: a screen reader that met them nameless is told.
+    QVERIFY(ascolto.prendi().contains(QStringLiteral("name: diminutivo di libro")));
     QCOMPARE(bersagli(f), nomi("Label6", 4) + nomi("Label7", 4) + nomi("Label8", 4));
     QCOMPARE(testoDi(f, "Label5_0") + testoDi(f, "Label5_1") + testoDi(f, "Label5_2"),
              QStringLiteral("casalibronaso"));
@@ -290,15 +317,18 @@ void TestFinestreTavole::cataloga()
     QCOMPARE(nomeDi(controllo(f, "Label4")), QStringLiteral("Parola da collocare: casetta"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     if (modo == Modo::Tasti) {
-        // Escape puts a word back; with nothing picked up it is not the board's.
+        // Escape puts a word back, and asks nothing; with nothing picked up
+        // it is the window's: back to the menu?
         auto* parola = controllo<CasellaTrascinabile>(f, "Label4");
         premi(f, Qt::Key_Enter);
         QVERIFY(parola->presa());
         premi(f, Qt::Key_Escape);
         QVERIFY(!parola->presa());
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(parola, &esc);
-        QVERIFY(!esc.isAccepted());
+        risponditore.rispondi(QStringLiteral("No"));
+        premi(f, Qt::Key_Escape);
+        QVERIFY(risponditore.risposto);
+        QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     }
 
     QVERIFY(lascia(f, "Label4", "Label6_1"));
@@ -395,6 +425,7 @@ void TestFinestreTavole::collettivi()
     QCOMPARE(fuocoDi(f), QStringLiteral("Label3_8"));   // the first word left, from the top
     QVERIFY(entra(f, "Label4_4"));   // smaller, to be read whole
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25);
+    const double adattato = controllo(f, "Label4_4")->font().pointSizeF();
     // At another scale the shuffled boxes stay in their places, and the
     // sentence is fitted to its box again (scaling the fitted font would
     // cut it at this scale).
@@ -404,12 +435,26 @@ void TestFinestreTavole::collettivi()
     QVERIFY(aPosto(controllo(f, "Label3_0"), perScala({315, 1050, 2115, 380}, scala)));
     QVERIFY(entra(f, "Label4_4"));
     QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() < 11.25 * scala);
+    // A font set once the scale changed grows with it too, within a step or two of the fitting.
+    QVERIFY(controllo(f, "Label4_4")->font().pointSizeF() > adattato * scala * 0.8);
     Interfaccia::impostaScala(f, 1);
     QCOMPARE(testoDi(f, "Label3_4"), QString());
     QVERIFY(!controllo(f, "Label3_4")->isEnabled());
     QVERIFY(!lascia(f, "Label3_4", "Label4_4"));
+    if (modo == Modo::Tasti) {
+        // The arrows pass over the matched noun, between Label3_3 and Label3_5.
+        QVERIFY(portaFuoco(f, "Label3_3"));
+        premi(f, Qt::Key_Down);
+        QCOMPARE(fuocoDi(f), QStringLiteral("Label3_5"));
+    }
     QCOMPARE(sfondoDi(f), dellaTavolozza(6));
     for (int i : {0, 1, 2, 3, 5, 6, 7, 8}) {
+        // The last word picked up by keys, then dragged by the mouse.
+        if (i == 8 && modo == Modo::Trascina) {
+            QVERIFY(portaFuoco(f, "Label3_8"));
+            premi(f, Qt::Key_Space);
+            QVERIFY(controllo<CasellaTrascinabile>(f, "Label3_8")->presa());
+        }
         QVERIFY(lascia(f, Controlli::nomeElemento("Label3", i), Controlli::nomeElemento("Label4", i)));
         if (i == 8 && !attendi)
             break;
@@ -430,6 +475,9 @@ void TestFinestreTavole::collettivi()
         avanti(f);
     }
     QCOMPARE(programma->casuale.rimasti(), 0);
+    // The new board brings the same words to the same boxes: none is in the hand.
+    for (const QString& nome : nomi("Label3", 9))
+        QVERIFY2(!controllo<CasellaTrascinabile>(f, nome)->presa(), qPrintable(nome));
     QCOMPARE(testoDi(f, "Label4_3"), QStringLiteral("isole"));
     QCOMPARE(testoDi(f, "Label3_4"), QStringLiteral("frutteto"));
     for (const QString& nome : nomi("Label3", 9))

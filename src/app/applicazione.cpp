@@ -12,6 +12,7 @@
 #include "frame/finestra_esercizio.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 
 Applicazione::Applicazione(StatoComune& stato, SorgenteCasuale& casuale, RiproduttoreSuoni& suoni, Voce& voce,
@@ -82,4 +83,22 @@ void Applicazione::esciProgramma(QWidget* menu)
         return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+bool Applicazione::chiusaDallaCornice(QWidget* finestra, QCloseEvent* evento)
+{
+    if (!evento->spontaneous())
+        return false;
+    evento->ignore();
+    if (domandaPer == finestra)
+        return true;
+    domandaPer = finestra;
+    QMetaObject::invokeMethod(
+        finestra,
+        [this, finestra] {
+            domandaPer = nullptr;
+            esciProgramma(finestra);
+        },
+        Qt::QueuedConnection);
+    return true;
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+class QCloseEvent;
+
 // The program's windows and how the pupil moves between them: the one place
 // that knows every window. Exactly one window is open at a time: the title
 // screen, the menu or one exercise.
@@ -46,10 +48,17 @@ public:
     // "Esci" of the menu: asks, and on "Sì" ends the program.
     void esciProgramma(QWidget* menu);
 
+    // The close of the menu or the title screen: one asked by the frame
+    // (Alt+F4, the title bar) is refused, and "Esci"'s question follows
+    // once the frame's close is over; true then. The program's own closes
+    // go through.
+    bool chiusaDallaCornice(QWidget* finestra, QCloseEvent* evento);
+
 private:
     void sostituisci(QWidget* nuova, QWidget* precedente);
 
     LettoreElenchi lettore;
     Contesto contesto_;
     QPointer<QWidget> corrente;
+    QPointer<QWidget> domandaPer;   // the window whose close waits for its question
 };

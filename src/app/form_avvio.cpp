@@ -15,6 +15,7 @@ using namespace Interfaccia;
 
 FormAvvio::FormAvvio(Applicazione& applicazione)
     : QWidget(nullptr)
+    , applicazione(applicazione)
 {
     preparaFinestra(this, QStringLiteral("FormAvvio"), 10530, 9075);
     setAccessibleName(QString::fromUtf8(Dialoghi::Titolo));   // the title bar stays blank
@@ -53,4 +54,10 @@ void FormAvvio::keyPressEvent(QKeyEvent* evento)
 {
     if (!tastoSchermo(this, evento))
         QWidget::keyPressEvent(evento);
+}
+
+void FormAvvio::closeEvent(QCloseEvent* evento)
+{
+    if (!applicazione.chiusaDallaCornice(this, evento))
+        QWidget::closeEvent(evento);
 }

@@ -16,6 +16,7 @@ using namespace Interfaccia;
 
 FormMenu::FormMenu(Applicazione& applicazione)
     : QWidget(nullptr)
+    , applicazione(applicazione)
 {
     preparaFinestra(this, QStringLiteral("FormMenu"), 9975, 7680);
     setAccessibleName(QString::fromUtf8(Dialoghi::Titolo) + QStringLiteral(" – menù degli esercizi"));
@@ -73,4 +74,10 @@ void FormMenu::keyPressEvent(QKeyEvent* evento)
 {
     if (!tastoSchermo(this, evento))
         QWidget::keyPressEvent(evento);
+}
+
+void FormMenu::closeEvent(QCloseEvent* evento)
+{
+    if (!applicazione.chiusaDallaCornice(this, evento))
+        QWidget::closeEvent(evento);
 }

@@ -16,4 +16,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    // Closed from its frame: "Vuoi uscire dal programma?".
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    Applicazione& applicazione;
 };

@@ -1026,8 +1026,26 @@ std::optional<QString> documento(const QByteArray& dati)
 
 } // namespace
 
+void LettoreElenchi::sostituisci(const QString& nome, QString testo, QString cartella)
+{
+    for (Sostituto& sostituto : sostituti) {
+        if (sostituto.nome.compare(nome, Qt::CaseInsensitive) == 0) {
+            sostituto = Sostituto{nome, std::move(testo), std::move(cartella)};
+            return;
+        }
+    }
+    sostituti.append(Sostituto{nome, std::move(testo), std::move(cartella)});
+}
+
 std::optional<ErroreElenco> LettoreElenchi::leggiTesto(const QString& nome, QString& testo, Fonte& fonte) const
 {
+    for (const Sostituto& sostituto : sostituti) {
+        if (sostituto.nome.compare(nome, Qt::CaseInsensitive) == 0) {
+            fonte = Fonte{sostituto.nome, sostituto.cartella};
+            testo = sostituto.testo;
+            return std::nullopt;
+        }
+    }
     const QStringList lette = cartelle();
     const QFileInfo info = cercaFile(lette, nome);
     const QString percorso = info.filePath();

@@ -202,9 +202,21 @@ public:
 
     static QString decodifica(const QByteArray& dati);
 
+    // A text in memory read in place of the file `nome` (its name matched
+    // without regard to case), as though it lay in `cartella`: a list being
+    // edited, read with every rule of a file before it is saved.
+    void sostituisci(const QString& nome, QString testo, QString cartella = {});
+
 private:
     // The decoded text of a file; `fonte` receives where it was found.
     std::optional<ErroreElenco> leggiTesto(const QString& nome, QString& testo, Fonte& fonte) const;
 
     QStringList cartelleInOrdine;
+
+    struct Sostituto {
+        QString nome;
+        QString testo;
+        QString cartella;
+    };
+    QList<Sostituto> sostituti;
 };

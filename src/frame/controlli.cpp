@@ -207,6 +207,12 @@ void ordinaTab(const QList<QWidget*>& controlli)
         QWidget::setTabOrder(controlli[i - 1], controlli[i]);
 }
 
+void lasciaPresa(const QWidget* finestra)
+{
+    if (tenutaIn(finestra))
+        tieni(nullptr);
+}
+
 QList<QWidget*> dallAlto(QList<QWidget*> controlli)
 {
     std::stable_sort(controlli.begin(), controlli.end(),
@@ -527,13 +533,10 @@ void CasellaBersaglio::premi()
     CasellaTrascinabile* casella = tenuta;
     if (!casella || !isEnabled())
         return;
-    const QString testo = casella->text();
-    if (!ricevi(casella))
-        return;
-    // A word not placed stays in the hand, to be tried on another box.
-    if (tenuta == casella && (!casella->isEnabled() || casella->text() != testo))
-        tieni(nullptr);
-    update();
+    // A word not placed stays in the hand, to be tried on another box; the
+    // window empties the hand once one is placed (Controlli::lasciaPresa).
+    if (ricevi(casella))
+        update();
 }
 
 void CasellaBersaglio::clic()

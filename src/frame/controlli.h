@@ -57,6 +57,10 @@ QString nomeElemento(const char* nome, int indice);
 // Tab goes through the controls in this order.
 void ordinaTab(const QList<QWidget*>& controlli);
 
+// The word picked up in the window of `finestra`, if any, out of the hand
+// without a word said: it was placed, or a new board came.
+void lasciaPresa(const QWidget* finestra);
+
 // The controls as they stand on screen, from the top down.
 QList<QWidget*> dallAlto(QList<QWidget*> controlli);
 

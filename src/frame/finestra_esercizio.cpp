@@ -5,12 +5,14 @@
 
 #include "comune/dialoghi.h"
 #include "comune/interfaccia.h"
+#include "frame/controlli.h"
 #include "frame/esercizio.h"
 #include "frame/navigazione.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -145,6 +147,10 @@ FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             &FinestraEsercizio::apriBarraDeiMenu);
     logica_->collega(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ora) {
+        if (ora && sfondo_->isAncestorOf(ora))
+            ultimoFuoco = ora;
+    });
 }
 
 void FinestraEsercizio::apriBarraDeiMenu()
@@ -214,6 +220,7 @@ void FinestraEsercizio::creaControlli()
     assegnaCarattere(avanti, carattere(14.25));
     disponi(avanti, QRect(d.avanti.sinistra, d.avanti.alto, d.larghezzaAvanti, d.altezzaAvanti));
     connect(avanti, &QToolButton::clicked, this, [this] { logica_->avanti(); });
+    avanti->installEventFilter(this);
 
     auto creaFaccia = [this, &d](const char* nome, const char* figura) {
         auto* faccia = new IconaEsito(sfondo_);
@@ -273,10 +280,59 @@ bool FinestraEsercizio::event(QEvent* evento)
     return QMainWindow::event(evento);
 }
 
+bool FinestraEsercizio::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // A key pressed twice on a right answer judges it once: the second press,
+    // within 0.4 s of the verdict, does not go on to the next item, so that
+    // the verdict is seen and heard.
+    constexpr qint64 pausaDopoIlVerdetto = 400;   // ms
+    if (oggetto == avanti && evento->type() == QEvent::KeyPress && verdetto.isValid()
+        && verdetto.elapsed() < pausaDopoIlVerdetto) {
+        switch (static_cast<QKeyEvent*>(evento)->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Select:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void FinestraEsercizio::closeEvent(QCloseEvent* evento)
+{
+    // The program closes the window itself once the pupil has said "Sì";
+    // a close asked by the frame asks first. The question comes after the
+    // frame's close is over, since the window cannot close while closing.
+    if (!evento->spontaneous()) {
+        QMainWindow::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    if (std::exchange(domandaInAttesa, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            domandaInAttesa = false;
+            logica_->esci();
+        },
+        Qt::QueuedConnection);
+}
+
 void FinestraEsercizio::keyPressEvent(QKeyEvent* evento)
 {
-    if (!tastoSchermo(this, evento))
-        QMainWindow::keyPressEvent(evento);
+    if (tastoSchermo(this, evento))
+        return;
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        evento->accept();
+        if (!evento->isAutoRepeat())
+            logica_->esci();
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
 }
 
 void FinestraEsercizio::showEvent(QShowEvent* evento)
@@ -311,9 +367,15 @@ void FinestraEsercizio::aggiorna()
     // The focus moves before the control that has it is locked, and leaves
     // "avanti" before it is locked, so that it never falls elsewhere.
     const Fuoco fuoco = logica_->prendiFuoco();
+    // A right answer or a new item: nothing stays picked up, not even a word
+    // that the new board brings back to the same box.
+    if (fuoco != Fuoco::Resta)
+        Controlli::lasciaPresa(this);
     const bool annuncio = esercizio().numeroAnnuncio() != annunciato;
-    if (c.avantiAbilitato())
+    if (c.avantiAbilitato() && !avanti->isEnabled()) {
         avanti->setEnabled(true);
+        verdetto.start();
+    }
     if (fuoco == Fuoco::Avanti)
         metti(avanti, annuncio);
     aggiornaEsercizio();
@@ -346,14 +408,26 @@ void FinestraEsercizio::annunciaQui(QWidget* controllo)
     Interfaccia::annuncia(controllo, esercizio().annuncio());
 }
 
+void FinestraEsercizio::riprendiFuoco()
+{
+    QWidget* controllo = ultimoFuoco;
+    if (!controllo || !controllo->isEnabled() || !controllo->isVisible())
+        controllo = avanti->isEnabled() ? avanti : primaRisposta();
+    if (controllo && controllo->isEnabled())
+        controllo->setFocus(Qt::OtherFocusReason);
+}
+
 void FinestraEsercizio::informa(const QString& testo)
 {
     Dialoghi::informa(this, testo);
+    riprendiFuoco();
 }
 
 bool FinestraEsercizio::chiedi(const QString& domanda)
 {
-    return Dialoghi::chiedi(this, domanda);
+    const bool si = Dialoghi::chiedi(this, domanda);
+    riprendiFuoco();
+    return si;
 }
 
 void FinestraEsercizio::tornaAlMenu()

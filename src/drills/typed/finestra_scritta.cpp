@@ -21,7 +21,8 @@ void CasellaRisposta::keyPressEvent(QKeyEvent* evento)
 {
     if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
         evento->accept();
-        invio(text());
+        if (!evento->isAutoRepeat())   // Enter held down answers once
+            invio(text());
         return;
     }
     CasellaTesto::keyPressEvent(evento);

@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The authors of Catalogare i lumeri <lumeri@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "comune/aspetto.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+namespace {
+
+// Draws a picture from its SVG at exactly the size asked for, so it stays
+// crisp at every size and pixel density; nothing is drawn before it is shown.
+class MotoreSvg final : public QIconEngine {
+public:
+    explicit MotoreSvg(QString file)
+        : file(std::move(file))
+    {
+    }
+
+    QIconEngine* clone() const override { return new MotoreSvg(file); }
+    QString key() const override { return QStringLiteral("lumeri-svg"); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    void paint(QPainter* pittore, const QRect& posto, QIcon::Mode modo, QIcon::State stato) override
+    {
+        const qreal densita = pittore->device() ? pittore->device()->devicePixelRatioF() : 1.0;
+        QPixmap immagine = pixmap(posto.size() * densita, modo, stato);
+        immagine.setDevicePixelRatio(densita);
+        pittore->drawPixmap(posto, immagine);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode modo, QIcon::State) override
+    {
+        const QString chiave = QStringLiteral("%1:%2x%3:%4").arg(file).arg(size.width()).arg(size.height()).arg(int(modo));
+        QPixmap immagine;
+        if (QPixmapCache::find(chiave, &immagine))
+            return immagine;
+        immagine = QPixmap(size);
+        immagine.fill(Qt::transparent);
+        QSvgRenderer disegno(file);
+        if (disegno.isValid() && !size.isEmpty()) {
+            QPainter pittore(&immagine);
+            pittore.setRenderHint(QPainter::Antialiasing);
+            disegno.render(&pittore);
+        }
+        if (modo != QIcon::Normal) {
+            QStyleOption opzione;
+            opzione.palette = QGuiApplication::palette();
+            immagine = QApplication::style()->generatedIconPixmap(modo, immagine, &opzione);
+        }
+        QPixmapCache::insert(chiave, immagine);
+        return immagine;
+    }
+
+private:
+    QString file;
+};
+
+} // namespace
+
+namespace Interfaccia {
+
+namespace {
+
+// Arial and MS Sans Serif are missing on most systems; Liberation Sans has
+// Arial's measures, so text fits its boxes as laid out.
+QFont carattereDi(const QString& famiglia, double punti, bool grassetto)
+{
+    static const bool sostituiti = [] {
+        const QStringList simili = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Helvetica")};
+        QFont::insertSubstitutions(QStringLiteral("Arial"), simili);
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), simili);
+        return true;
+    }();
+    Q_UNUSED(sostituiti);
+    QFont font(famiglia);
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    return font;
+}
+
+} // namespace
+
+QFont carattere(double punti, bool grassetto)
+{
+    return carattereDi(QStringLiteral("Arial"), punti, grassetto);
+}
+
+QFont carattereSansSerif(double punti)
+{
+    return carattereDi(QStringLiteral("MS Sans Serif"), punti, true);
+}
+void senzaTitolo(QWidget* finestra)
+{
+    finestra->setWindowTitle(QStringLiteral(" "));
+}
+
+QColor colore(ColoreVb valore)
+{
+    return QColor(Colori::rosso(valore), Colori::verde(valore), Colori::blu(valore));
+}
+
+void dipingiSfondo(QWidget* widget, ColoreVb valore)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(widget->backgroundRole(), colore(valore));
+    widget->setPalette(tavolozza);
+    widget->setAutoFillBackground(true);
+}
+
+void coloraBottone(QWidget* bottone, const QColor& colore)
+{
+    QPalette tavolozza = bottone->palette();
+    tavolozza.setColor(QPalette::Button, colore);
+    bottone->setPalette(tavolozza);
+}
+
+void coloraTesto(QWidget* widget, ColoreVb valore)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::WindowText, colore(valore));
+    tavolozza.setColor(QPalette::Text, colore(valore));
+    widget->setPalette(tavolozza);
+}
+
+QIcon icona(const QString& nome)
+{
+    return QIcon(new MotoreSvg(QStringLiteral(":/immagini/%1.svg").arg(nome)));
+}
+
+void preparaStile()
+{
+    if (QStyle* stile = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(stile);
+}
+} // namespace Interfaccia
