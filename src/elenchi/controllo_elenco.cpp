@@ -62,7 +62,9 @@ QString testoDi(const Tabella& tabella)
         for (qsizetype c = 0; c < record.size(); ++c) {
             if (c > 0)
                 testo += u',';
-            testo += campoSalvato(record[c]);
+            // A row of separators alone is a blank line to the reader: an
+            // empty first word is written quoted, so that the record is read.
+            testo += c == 0 && record[c].isEmpty() ? QStringLiteral("\"\"") : campoSalvato(record[c]);
         }
         testo += u'\n';
     }
