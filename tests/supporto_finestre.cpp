@@ -185,6 +185,22 @@ void cliccaMenu(QWidget* w, const char* nome)
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(azione).center());
 }
 
+void scegliMenu(QWidget* w, const char* nome)
+{
+    auto* principale = qobject_cast<QMainWindow*>(w);
+    QVERIFY(principale);
+    QMenuBar* barra = principale->menuBar();
+    w->activateWindow();   // the shortcut works in the active window
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    premi(w, Qt::Key_F10);
+    for (int volte = 0; volte < 8 && barra->activeAction()
+                        && barra->activeAction()->objectName() != QLatin1String(nome);
+         ++volte)
+        QTest::keyClick(barra, Qt::Key_Right);
+    QVERIFY2(barra->activeAction() && barra->activeAction()->objectName() == QLatin1String(nome), nome);
+    QTest::keyClick(barra, Qt::Key_Return);
+}
+
 bool chiudiDallaCornice(QWidget* w)
 {
     return QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w->windowHandle());

@@ -103,6 +103,8 @@ T* controllo(QWidget* w, const QString& nome)
 void clicca(QWidget* w, const QString& nome);
 // A click on a command of the window's menu bar.
 void cliccaMenu(QWidget* w, const char* nome);
+// The same command chosen by keys: F10, the arrow to it, Enter.
+void scegliMenu(QWidget* w, const char* nome);
 
 // The window closed from its frame, as Alt+F4 or the title bar's button asks
 // the window manager; true if the window was then closed.

@@ -9,6 +9,7 @@
 #include "supporto_finestre.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -96,6 +97,7 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     QVERIFY(editor.findChild<QLabel*>(QStringLiteral("Stato"))->text().contains(QStringLiteral("riga 3: ")));
     tasto(tabella, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(modello->rowCount(), fornite + 1);
+    QCOMPARE(tabella->currentIndex(), modello->index(2, 0));   // where she was
 
     // Two rows from a spreadsheet, pasted after the last record.
     tabella->setCurrentIndex(modello->index(modello->rowCount() - 1, 0));
@@ -129,7 +131,30 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     QVERIFY(risposta.testo.contains(QStringLiteral("cambiato da un altro programma")));
     QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
     QVERIFY(modello->modificato());
-    modello->segnaSalvato();   // no question on closing
+    // Closing with changes not saved asks first; "Annulla" keeps the window and the changes.
+    Risponditore resta;
+    resta.rispondi(QStringLiteral("Annulla"));
+    editor.close();
+    QVERIFY(resta.risposto);
+    QVERIFY(editor.isVisible());
+    QVERIFY(modello->modificato());
+    modello->segnaSalvato();
+
+    // Back to the shipped list, her copy kept aside; then brought back.
+    const auto comando = [&](const QString& testo) {
+        const QList<QAction*> azioni = editor.findChildren<QAction*>();
+        const auto trovata = std::find_if(azioni.begin(), azioni.end(), [&](QAction* a) { return a->text() == testo; });
+        return trovata != azioni.end() ? *trovata : nullptr;
+    };
+    Risponditore si;
+    si.rispondi(QStringLiteral("Sì"));
+    comando(QStringLiteral("&Torna all'elenco fornito"))->trigger();
+    QVERIFY(si.risposto);
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(editor.modello()->rowCount(), fornite);
+    comando(QStringLiteral("&Riprendi la tua copia"))->trigger();
+    QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
+    QCOMPARE(editor.modello()->rowCount(), 1);
 }
 
 QTEST_MAIN(TestFinestraElenchi)

@@ -384,32 +384,37 @@ void TestFinestre::opzioneLettaUnaVolta()
 
 void TestFinestre::esciNoEAzzera_data()
 {
-    QTest::addColumn<bool>("cornice");   // asked by the frame, not by "Esci"
-    QTest::newRow("Esci") << false;
-    QTest::newRow("closed from the frame") << true;
+    QTest::addColumn<int>("via");   // how the question is asked
+    QTest::newRow("Esci by keys") << 0;
+    QTest::newRow("closed from the frame") << 1;
+    QTest::newRow("Escape") << 2;
 }
 
 void TestFinestre::esciNoEAzzera()
 {
-    QFETCH(bool, cornice);
+    QFETCH(int, via);
     QWidget* f = apriEsercizio(10, {per(8, 18), per(1, 2), per(2, 2)});
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
     clicca(f, QStringLiteral("Bottone2"));
     clicca(f, QStringLiteral("Bottone1"));
 
     risponditore.rispondi(QStringLiteral("No"));
-    if (cornice)
+    if (via == 0)
+        scegliMenu(f, "mnuesci");
+    else if (via == 1)
         QVERIFY(!chiudiDallaCornice(f));
     else
-        cliccaMenu(f, "mnuesci");
+        premi(f, Qt::Key_Escape);
     QTRY_VERIFY(risponditore.risposto);
     QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));   // where it was
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("Form10")});
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(testoDi(f, QStringLiteral("Text1")), QStringLiteral("FORLÌ"));
 
-    cliccaMenu(f, "MenuAzzera");
+    scegliMenu(f, "MenuAzzera");
+    QCOMPARE(fuocoDi(f), QStringLiteral("BottoneAvanti"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
     QCOMPARE(programma->stato.contaEsatti, qint16(0));
@@ -465,9 +470,11 @@ void TestFinestre::informazioni()
 {
     QWidget* f = apriEsercizio(15, {});
     const QString item = testoDi(f, QStringLiteral("Text1"));
+    QVERIFY(portaFuoco(f, QStringLiteral("Bottone2")));
     risponditore.rispondi(QStringLiteral("OK"));
-    cliccaMenu(f, "MenuInformazioni");
+    scegliMenu(f, "MenuInformazioni");
     QVERIFY(risponditore.risposto);
+    QCOMPARE(fuocoDi(f), QStringLiteral("Bottone2"));   // back where it was
     QCOMPARE(risponditore.testo, Informazioni::testo());
     QCOMPARE(risponditore.titolo, QStringLiteral("Catalogare i lumeri"));
     QCOMPARE(risponditore.bottoni, QStringList{QStringLiteral("OK")});

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -169,14 +168,15 @@ bool TestFinestreTavole::lascia(QWidget* w, const QString& sorgente, const QStri
         return casella->ricevi(parola);
     case Modo::Tasti:
         // A word not placed stays picked up: it is not picked up again. A
-        // disabled box takes no focus.
+        // disabled box takes no focus. The keys are held down a while, as a
+        // child's finger does: each is one press.
         if (!parola->isEnabled())
             return false;
-        if (!parola->presa() && (!portaFuoco(w, sorgente) || (premi(w, Qt::Key_Space), !parola->presa())))
+        if (!parola->presa() && (!portaFuoco(w, sorgente) || (tieniPremuto(w, Qt::Key_Space), !parola->presa())))
             return false;
         if (!portaFuoco(w, bersaglio))
             return false;
-        premi(w, Qt::Key_Return);
+        tieniPremuto(w, Qt::Key_Return);
         return true;
     case Modo::Clic:
         if (!parola->presa())
@@ -317,15 +317,18 @@ void TestFinestreTavole::cataloga()
     QCOMPARE(nomeDi(controllo(f, "Label4")), QStringLiteral("Parola da collocare: casetta"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     if (modo == Modo::Tasti) {
-        // Escape puts a word back; with nothing picked up it is not the board's.
+        // Escape puts a word back, and asks nothing; with nothing picked up
+        // it is the window's: back to the menu?
         auto* parola = controllo<CasellaTrascinabile>(f, "Label4");
         premi(f, Qt::Key_Enter);
         QVERIFY(parola->presa());
         premi(f, Qt::Key_Escape);
         QVERIFY(!parola->presa());
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(parola, &esc);
-        QVERIFY(!esc.isAccepted());
+        risponditore.rispondi(QStringLiteral("No"));
+        premi(f, Qt::Key_Escape);
+        QVERIFY(risponditore.risposto);
+        QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
     }
 
     QVERIFY(lascia(f, "Label4", "Label6_1"));

@@ -150,6 +150,7 @@ private:
     qsizetype suoniVisti = 0;
     QString aiuto;   // the last answer "Aiutami" gave: typed back at times
     bool azzerato = false, esci = false, uscito = false;   // "Esci" asked, and answered "Sì"
+    bool escape = false;   // Escape pressed: it asks, unless a control of the window used it
     int giusti = 0, sbagliati = 0, aiuti = 0, scatole = 0;
     long totale = 0;
 };
@@ -224,7 +225,7 @@ void TestRobustezza::finestra()
     for (numero = 1; numero <= eventi && !QTest::currentTestFailed(); ++numero) {
         ++guardiano.battito;
         chiuditore.viste.clear();
-        azzerato = esci = uscito = false;
+        azzerato = esci = uscito = escape = false;
         const QString detto = evento();
         QCoreApplication::processEvents();
         controlla(detto);
@@ -286,7 +287,12 @@ void TestRobustezza::tasto()
     if (quale < 12) {
         QTest::keyClick(fuoco, char('a' + caso(26)));
     } else if (quale < 24) {
-        QTest::keyClick(fuoco, tasti[std::size_t(quale - 12)].first, tasti[std::size_t(quale - 12)].second);
+        const auto [chiave, modificatori] = tasti[std::size_t(quale - 12)];
+        if (chiave == Qt::Key_Escape) {
+            escape = true;
+            chiuditore.risposta = QStringLiteral("No");
+        }
+        QTest::keyClick(fuoco, chiave, modificatori);
     } else if (risposta && !aiuto.isEmpty()) {
         // The answer "Aiutami" gave, typed over what the box holds, and sent.
         QTest::keyClick(risposta, Qt::Key_A, Qt::ControlModifier);
@@ -370,7 +376,7 @@ void TestRobustezza::controlla(const QString& evento)
             ++aiuti;
         }
     }
-    QVERIFY2(domande == (esci ? 1 : 0), qPrintable(dove));
+    QVERIFY2(domande == (esci ? 1 : 0) || (escape && domande == 1), qPrintable(dove));
     if (uscito) {
         QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
         QCOMPARE(programma->stato.contaEsatti, qint16(0));

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -50,17 +51,21 @@ QStringList eserciziDelMenu()
 
 int main(int argc, char* argv[])
 {
+    // The help needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+            QTextStream(stdout) << Aiuto;
+            return 0;
+        }
+    }
     QApplication programma(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumeri"));
 
+    // Qt's own options (-platform, -style...) are taken by QApplication; what is left is ours.
     const QStringList argomenti = QCoreApplication::arguments().mid(1);
     bool elenchi = false;
     QString file;
     for (const QString& argomento : argomenti) {
-        if (argomento == QLatin1String("-h") || argomento == QLatin1String("--help")) {
-            QTextStream(stdout) << Aiuto;
-            return 0;
-        }
         if (argomento == QLatin1String("--elenchi") && !elenchi) {
             elenchi = true;
         } else if (elenchi && file.isEmpty() && !argomento.startsWith(u'-')) {

@@ -193,14 +193,20 @@ void FinestraElenchi::creaMenu()
     azione(elenco, QStringLiteral("&Esci"), Qt::CTRL | Qt::Key_Q, [this] { close(); });
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    azioneAnnulla = azione(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] {
-        if (modello_)
-            modello_->annulla();
-    });
-    azioneRipeti = azione(modifica, QStringLiteral("&Ripeti"), Qt::CTRL | Qt::Key_Y, [this] {
-        if (modello_)
-            modello_->ripeti();
-    });
+    // The cell she was on stays current when a step adds or takes away records.
+    const auto restando = [this](void (ModelloElenco::*passo)()) {
+        if (!modello_)
+            return;
+        const QModelIndex qui = tabella->currentIndex();
+        (modello_.get()->*passo)();
+        if (!tabella->currentIndex().isValid() && modello_->rowCount() > 0)
+            tabella->setCurrentIndex(modello_->index(std::clamp(qui.row(), 0, modello_->rowCount() - 1),
+                                                     std::max(qui.column(), 0)));
+    };
+    azioneAnnulla = azione(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo,
+                           [restando] { restando(&ModelloElenco::annulla); });
+    azioneRipeti = azione(modifica, QStringLiteral("&Ripeti"), Qt::CTRL | Qt::Key_Y,
+                          [restando] { restando(&ModelloElenco::ripeti); });
     modifica->addSeparator();
     azione(modifica, QStringLiteral("&Taglia"), QKeySequence::Cut, &FinestraElenchi::taglia);
     azione(modifica, QStringLiteral("&Copia"), QKeySequence::Copy, &FinestraElenchi::copia);
@@ -516,10 +522,19 @@ void FinestraElenchi::importa()
 {
     if (!modello_)
         return;
-    const QString percorso = QFileDialog::getOpenFileName(this, QStringLiteral("Importa un elenco"), QDir::homePath(),
-                                                          QStringLiteral("Testo (*.txt *.csv *.tsv);;Tutti i file (*)"));
-    if (percorso.isEmpty())
+    // Qt's own dialog, whose words can be given in Italian.
+    QFileDialog scelta(this, QStringLiteral("Importa un elenco"), QDir::homePath(),
+                       QStringLiteral("Testo (*.txt *.csv *.tsv);;Tutti i file (*)"));
+    scelta.setOption(QFileDialog::DontUseNativeDialog);
+    scelta.setFileMode(QFileDialog::ExistingFile);
+    scelta.setLabelText(QFileDialog::LookIn, QStringLiteral("Cerca in:"));
+    scelta.setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
+    scelta.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
+    scelta.setLabelText(QFileDialog::Accept, QStringLiteral("Importa"));
+    scelta.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    if (scelta.exec() != QDialog::Accepted || scelta.selectedFiles().isEmpty())
         return;
+    const QString percorso = scelta.selectedFiles().first();
     Tabella letta;
     if (auto errore = archivio.importa(modello_->controllo().elenco(), percorso, letta)) {
         const QString detto = QStringLiteral("Non importato: %1%2")
@@ -531,6 +546,8 @@ void FinestraElenchi::importa()
         return;
     }
     modello_->sostituisci(std::move(letta));
+    if (modello_->rowCount() > 0)
+        tabella->setCurrentIndex(modello_->index(0, 0));
     stato->setText(QStringLiteral("Importato da %1: %2. Salva per tenerlo.")
                        .arg(QDir::toNativeSeparators(percorso),
                             parolePlurali(modello_->rowCount(), "1 record", "record")));
@@ -561,8 +578,8 @@ void FinestraElenchi::tornaAlFornito()
         return;
     }
     modello_->segnaSalvato();   // her changes went aside with her file
-    modello_.reset();
     tabella->setModel(nullptr);
+    modello_.reset();
     apri(elenco.file);
     aggiornaSchede();
     stato->setText(QStringLiteral("Ora si usa l'elenco di: %1. La tua copia è in %2")
@@ -583,8 +600,8 @@ void FinestraElenchi::riprendiCopia()
         return;
     }
     modello_->segnaSalvato();
-    modello_.reset();
     tabella->setModel(nullptr);
+    modello_.reset();
     apri(elenco.file);
     aggiornaSchede();
     stato->setText(QStringLiteral("La tua copia è di nuovo l'elenco in uso."));

@@ -147,6 +147,10 @@ FinestraEsercizio::FinestraEsercizio(Navigazione& nav, int form, std::unique_ptr
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             &FinestraEsercizio::apriBarraDeiMenu);
     logica_->collega(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ora) {
+        if (ora && sfondo_->isAncestorOf(ora))
+            ultimoFuoco = ora;
+    });
 }
 
 void FinestraEsercizio::apriBarraDeiMenu()
@@ -320,8 +324,15 @@ void FinestraEsercizio::closeEvent(QCloseEvent* evento)
 
 void FinestraEsercizio::keyPressEvent(QKeyEvent* evento)
 {
-    if (!tastoSchermo(this, evento))
-        QMainWindow::keyPressEvent(evento);
+    if (tastoSchermo(this, evento))
+        return;
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        evento->accept();
+        if (!evento->isAutoRepeat())
+            logica_->esci();
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
 }
 
 void FinestraEsercizio::showEvent(QShowEvent* evento)
@@ -397,14 +408,26 @@ void FinestraEsercizio::annunciaQui(QWidget* controllo)
     Interfaccia::annuncia(controllo, esercizio().annuncio());
 }
 
+void FinestraEsercizio::riprendiFuoco()
+{
+    QWidget* controllo = ultimoFuoco;
+    if (!controllo || !controllo->isEnabled() || !controllo->isVisible())
+        controllo = avanti->isEnabled() ? avanti : primaRisposta();
+    if (controllo && controllo->isEnabled())
+        controllo->setFocus(Qt::OtherFocusReason);
+}
+
 void FinestraEsercizio::informa(const QString& testo)
 {
     Dialoghi::informa(this, testo);
+    riprendiFuoco();
 }
 
 bool FinestraEsercizio::chiedi(const QString& domanda)
 {
-    return Dialoghi::chiedi(this, domanda);
+    const bool si = Dialoghi::chiedi(this, domanda);
+    riprendiFuoco();
+    return si;
 }
 
 void FinestraEsercizio::tornaAlMenu()

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -58,7 +59,8 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     // Closed from its frame (Alt+F4, the title bar): the question of "Esci".
     void closeEvent(QCloseEvent* evento) override;
-    // F11 and Escape for the whole screen, when no control of the drill took them.
+    // F11 and Escape for the whole screen, when no control of the drill
+    // took them; Escape otherwise asks as "Esci" does.
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
 
@@ -70,6 +72,10 @@ private:
     // The focus to `controllo`, with the new sentence for a screen reader, if any.
     void metti(QWidget* controllo, bool annuncio);
     void annunciaQui(QWidget* controllo);
+    // The focus back where it was before a message box or a command of the
+    // menu bar took it: on the last control of the window that had it, or,
+    // where that can take it no more, where a new state would put it.
+    void riprendiFuoco();
 
     Navigazione& navigazione;
     const DisposizioneCornice& disposizione_;
@@ -85,6 +91,7 @@ private:
     bool avvioTentato = false;
     bool domandaInAttesa = false;   // a close from the frame waiting for its question
     QElapsedTimer verdetto;         // since "avanti" was last enabled
+    QPointer<QWidget> ultimoFuoco;  // the control of the client area that last had the focus
     int annunciato = 0;   // the logic's sentences spoken so far
 };
 
