@@ -13,6 +13,7 @@
 #include "supporto.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QMap>
 #include <QTest>
 #include <cmath>
@@ -34,6 +35,8 @@ private slots:
     void riproduttoreVero();
     void voceVera_data();
     void voceVera();
+    void linguaDellaVoce_data();
+    void linguaDellaVoce();
 };
 
 void TestColoriSuoni::regolaDiEstrazione_data()
@@ -223,6 +226,30 @@ void TestColoriSuoni::voceVera()
         QVERIFY2(orologio.elapsed() < 200, qPrintable(QString::number(orologio.elapsed())));
     }
     QVERIFY2(orologio.elapsed() < 1000, qPrintable(QString::number(orologio.elapsed())));
+}
+
+void TestColoriSuoni::linguaDellaVoce_data()
+{
+    // An engine's languages, as it lists them, and the one the words are read in.
+    QTest::addColumn<QStringList>("lingue");
+    QTest::addColumn<int>("scelta");
+    QTest::newRow("none") << QStringList() << -1;
+    QTest::newRow("no Italian") << QStringList{"en_GB", "fr_FR", "de_DE"} << -1;
+    QTest::newRow("Italian of Italy alone") << QStringList{"it_IT"} << 0;
+    QTest::newRow("Italy's after Switzerland's") << QStringList{"en_US", "it_CH", "it_IT"} << 2;
+    QTest::newRow("only other Italians: the first") << QStringList{"fr_FR", "it_CH", "it_SM"} << 1;
+    QTest::newRow("other languages of Italy") << QStringList{"de_IT", "sc_IT", "it_CH"} << 2;
+    QTest::newRow("Italian of Switzerland, not its French") << QStringList{"fr_CH", "it_CH"} << 1;
+}
+
+void TestColoriSuoni::linguaDellaVoce()
+{
+    QFETCH(QStringList, lingue);
+    QFETCH(int, scelta);
+    QList<QLocale> locali;
+    for (const QString& nome : std::as_const(lingue))
+        locali.append(QLocale(nome));
+    QCOMPARE(Voce::linguaItaliana(locali), qsizetype(scelta));
 }
 
 QTEST_GUILESS_MAIN(TestColoriSuoni)

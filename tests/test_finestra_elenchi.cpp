@@ -97,6 +97,7 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     QVERIFY(editor.findChild<QLabel*>(QStringLiteral("Stato"))->text().contains(QStringLiteral("riga 3: ")));
     tasto(tabella, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(modello->rowCount(), fornite + 1);
+    QCOMPARE(tabella->currentIndex(), modello->index(2, 0));   // where she was
 
     // Two rows from a spreadsheet, pasted after the last record.
     tabella->setCurrentIndex(modello->index(modello->rowCount() - 1, 0));

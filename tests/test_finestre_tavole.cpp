@@ -388,7 +388,7 @@ void TestFinestreTavole::collettivi()
     programma->cartella.scrivi(QStringLiteral("collettivi.txt"),
                                QStringLiteral("gregge,pecore\nflotta,navi\nscolaresca,scolari\n"
                                               "\"arcipelago\",isole\nfrutteto,alberi da frutto\n"
-                                              "x1,x2\nx3,x4\nx5,x6\nx7,x8\n"));
+                                              "xuno,xdue\nxtre,xquattro\nxcinque,xsei\nxsette,xotto\n"));
     auto tavola = [this] {
         programma->casuale.aggiungi({per(3, 18)});
         for (int k = 1; k <= 9; ++k)

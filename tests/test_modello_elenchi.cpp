@@ -77,8 +77,8 @@ void TestModelloElenchi::controllo_data()
                                                 << QStringList{"0:0"} << QStringList() << "Form16";
     QTest::newRow("record doppio") << "MaschileFemminile.txt" << coppie + "Gallo\t gallina\n" << QStringList()
                                    << QStringList{"5:0"} << "riga 5: è uguale alla riga 1.";
-    QTest::newRow("intestazione") << "singolarePlurale.txt" << "Singolare\tplurale\nuovo\tuova\n" << QStringList()
-                                  << QStringList{"1:0"} << "riga 1: sembra un'intestazione";
+    QTest::newRow("intestazione") << "singolarePlurale.txt" << "Singolare\tplurale\nuovo\tuova\n" << QStringList{"1:0"}
+                                  << QStringList() << "riga 1: sembra un'intestazione";
     QTest::newRow("parola anche nell'altro elenco") << "concreti.txt" << "tavolo\namore\n" << QStringList()
                                                     << QStringList{"2:1"} << "riga 2: \"amore\" c'è anche nell'elenco "
                                                                              "\"astratti.txt\"";

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
+
+class QLocale;
 
 // Reads a text aloud in Italian. Reading returns at once and never waits for
 // the speech engine; a new text stops the one being read. Where no Italian
@@ -14,6 +17,10 @@ class Voce {
 public:
     virtual ~Voce() = default;
     virtual void leggi(const QString& testo) { Q_UNUSED(testo); }
+
+    // Which of a speech engine's languages to read in: the Italian of Italy,
+    // else the first other Italian; -1 where the engine speaks no Italian.
+    static qsizetype linguaItaliana(const QList<QLocale>& lingue);
 
     // The voice of a program that reads nothing aloud.
     static Voce& muta()

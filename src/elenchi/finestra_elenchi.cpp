@@ -26,7 +26,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+#include <QSet>
 #include <QTableView>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -58,12 +60,68 @@ enum Colonna { ColNome, ColFile, ColRecord, ColProvenienza, ColEsercizi, ColGuas
 
 } // namespace
 
+// The words Qt itself shows in the editor (a cell's context menu, the import
+// dialog), in Italian: the program ships no translation files.
+class FinestraElenchi::TraduzioniQt final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* contesto, const char* testo, const char* = nullptr, int = -1) const override
+    {
+        static const QSet<QByteArray> contesti{"QLineEdit", "QFileDialog", "QFileSystemModel", "QPlatformTheme",
+                                               "QMessageBox"};
+        static const QHash<QByteArray, QString> parole{
+            {"&Undo", QStringLiteral("&Annulla")},
+            {"&Redo", QStringLiteral("&Ripeti")},
+            {"Cu&t", QStringLiteral("&Taglia")},
+            {"&Copy", QStringLiteral("&Copia")},
+            {"&Paste", QStringLiteral("&Incolla")},
+            {"Delete", QStringLiteral("Elimina")},
+            {"&Select All", QStringLiteral("Seleziona &tutto")},
+            {"Back", QStringLiteral("Indietro")},
+            {"Forward", QStringLiteral("Avanti")},
+            {"Parent Directory", QStringLiteral("Cartella superiore")},
+            {"Create New Folder", QStringLiteral("Crea una nuova cartella")},
+            {"&New Folder", QStringLiteral("&Nuova cartella")},
+            {"New Folder", QStringLiteral("Nuova cartella")},
+            {"List View", QStringLiteral("Elenco")},
+            {"Detail View", QStringLiteral("Dettagli")},
+            {"Show &hidden files", QStringLiteral("Mostra i file &nascosti")},
+            {"&Rename", QStringLiteral("&Rinomina")},
+            {"&Delete", QStringLiteral("&Elimina")},
+            {"Recent Places", QStringLiteral("Luoghi recenti")},
+            {"Are you sure you want to delete '%1'?", QStringLiteral("Vuoi davvero eliminare '%1'?")},
+            {"Name", QStringLiteral("Nome")},
+            {"Size", QStringLiteral("Dimensione")},
+            {"Type", QStringLiteral("Tipo")},
+            {"Date Modified", QStringLiteral("Ultima modifica")},
+            {"Drive", QStringLiteral("Unità")},
+            {"My Computer", QStringLiteral("Computer")},
+            {"Computer", QStringLiteral("Computer")},
+            {"&Yes", QStringLiteral("&Sì")},
+            {"&No", QStringLiteral("&No")},
+            {"Cancel", QStringLiteral("Annulla")},
+            {"&Open", QStringLiteral("&Apri")},
+            {"Open", QStringLiteral("Apri")},
+        };
+        if (!contesto || !testo || !contesti.contains(QByteArray(contesto)))
+            return {};
+        return parole.value(QByteArray(testo));
+    }
+};
+
+namespace {
+
+} // namespace
+
 FinestraElenchi::FinestraElenchi(ArchivioElenchi archivioElenchi, QList<EsercizioDaVerificare> eserciziMenu,
                                  const QString& file, QWidget* genitore)
     : QMainWindow(genitore)
     , archivio(std::move(archivioElenchi))
     , esercizi(std::move(eserciziMenu))
 {
+    traduzioni = std::make_unique<TraduzioniQt>();
+    QCoreApplication::installTranslator(traduzioni.get());
     setObjectName(QStringLiteral("FinestraElenchi"));
     setWindowTitle(QStringLiteral("Elenchi di Catalogare i lumeri"));
     setWindowIcon(Interfaccia::icona(QStringLiteral("titolo")));
@@ -169,6 +227,7 @@ FinestraElenchi::FinestraElenchi(ArchivioElenchi archivioElenchi, QList<Esercizi
 FinestraElenchi::~FinestraElenchi()
 {
     tabella->setModel(nullptr);
+    QCoreApplication::removeTranslator(traduzioni.get());
 }
 
 void FinestraElenchi::creaMenu()
@@ -193,14 +252,20 @@ void FinestraElenchi::creaMenu()
     azione(elenco, QStringLiteral("&Esci"), Qt::CTRL | Qt::Key_Q, [this] { close(); });
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    azioneAnnulla = azione(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] {
-        if (modello_)
-            modello_->annulla();
-    });
-    azioneRipeti = azione(modifica, QStringLiteral("&Ripeti"), Qt::CTRL | Qt::Key_Y, [this] {
-        if (modello_)
-            modello_->ripeti();
-    });
+    // The cell she was on stays current when a step adds or takes away records.
+    const auto restando = [this](void (ModelloElenco::*passo)()) {
+        if (!modello_)
+            return;
+        const QModelIndex qui = tabella->currentIndex();
+        (modello_.get()->*passo)();
+        if (!tabella->currentIndex().isValid() && modello_->rowCount() > 0)
+            tabella->setCurrentIndex(modello_->index(std::clamp(qui.row(), 0, modello_->rowCount() - 1),
+                                                     std::max(qui.column(), 0)));
+    };
+    azioneAnnulla = azione(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo,
+                           [restando] { restando(&ModelloElenco::annulla); });
+    azioneRipeti = azione(modifica, QStringLiteral("&Ripeti"), Qt::CTRL | Qt::Key_Y,
+                          [restando] { restando(&ModelloElenco::ripeti); });
     modifica->addSeparator();
     azione(modifica, QStringLiteral("&Taglia"), QKeySequence::Cut, &FinestraElenchi::taglia);
     azione(modifica, QStringLiteral("&Copia"), QKeySequence::Copy, &FinestraElenchi::copia);
@@ -516,10 +581,19 @@ void FinestraElenchi::importa()
 {
     if (!modello_)
         return;
-    const QString percorso = QFileDialog::getOpenFileName(this, QStringLiteral("Importa un elenco"), QDir::homePath(),
-                                                          QStringLiteral("Testo (*.txt *.csv *.tsv);;Tutti i file (*)"));
-    if (percorso.isEmpty())
+    // Qt's own dialog, whose words can be given in Italian.
+    QFileDialog scelta(this, QStringLiteral("Importa un elenco"), QDir::homePath(),
+                       QStringLiteral("Testo (*.txt *.csv *.tsv);;Tutti i file (*)"));
+    scelta.setOption(QFileDialog::DontUseNativeDialog);
+    scelta.setFileMode(QFileDialog::ExistingFile);
+    scelta.setLabelText(QFileDialog::LookIn, QStringLiteral("Cerca in:"));
+    scelta.setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
+    scelta.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
+    scelta.setLabelText(QFileDialog::Accept, QStringLiteral("Importa"));
+    scelta.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    if (scelta.exec() != QDialog::Accepted || scelta.selectedFiles().isEmpty())
         return;
+    const QString percorso = scelta.selectedFiles().first();
     Tabella letta;
     if (auto errore = archivio.importa(modello_->controllo().elenco(), percorso, letta)) {
         const QString detto = QStringLiteral("Non importato: %1%2")
@@ -531,6 +605,8 @@ void FinestraElenchi::importa()
         return;
     }
     modello_->sostituisci(std::move(letta));
+    if (modello_->rowCount() > 0)
+        tabella->setCurrentIndex(modello_->index(0, 0));
     stato->setText(QStringLiteral("Importato da %1: %2. Salva per tenerlo.")
                        .arg(QDir::toNativeSeparators(percorso),
                             parolePlurali(modello_->rowCount(), "1 record", "record")));

@@ -55,13 +55,10 @@ private:
             auto motore = std::make_unique<QTextToSpeech>(nome);
             if (motore->state() == QTextToSpeech::Error)
                 continue;
-            QList<QLocale> italiane;
-            for (const QLocale& lingua : motore->availableLocales()) {
-                if (lingua.language() == QLocale::Italian)
-                    (lingua.territory() == QLocale::Italy ? italiane.prepend(lingua) : italiane.append(lingua));
-            }
-            for (const QLocale& lingua : std::as_const(italiane)) {
-                motore->setLocale(lingua);
+            // A language the engine cannot speak after all is passed over for the next one.
+            QList<QLocale> lingue = motore->availableLocales();
+            for (qsizetype i; (i = Voce::linguaItaliana(lingue)) >= 0; lingue.removeAt(i)) {
+                motore->setLocale(lingue.at(i));
                 if (motore->locale().language() == QLocale::Italian && !motore->availableVoices().isEmpty())
                     return motore;
             }
