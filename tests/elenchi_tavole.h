@@ -24,7 +24,7 @@ inline const QString AlteratiTavole = QStringLiteral(
     "libro,libretto,librone,libriccino,libraccio\nsole,,,,solaccio\n");
 
 // Also "derivati.txt" (pane, panettiere; latte, lattaio), two
-// compound nouns and ten collective nouns c1..c10 with their partners p1..p10.
+// compound nouns and ten collective nouns cuno..cunozero with their partners puno..punozero.
 inline void scriviElenchiTavole(const CartellaProva& cartella)
 {
     cartella.scrivi(QStringLiteral("alterati.txt"), AlteratiTavole);
@@ -32,7 +32,7 @@ inline void scriviElenchiTavole(const CartellaProva& cartella)
     cartella.scrivi(QStringLiteral("composti.txt"), QStringLiteral("pescespada\napriscatole\n"));
     QString coppie;
     for (int i = 1; i <= 10; ++i)
-        coppie += QStringLiteral("c%1,p%1\n").arg(i);
+        coppie += QStringLiteral("c%1,p%1\n").arg(inLettere(i));
     cartella.scrivi(QStringLiteral("collettivi.txt"), coppie);
 }
 

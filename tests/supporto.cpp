@@ -12,11 +12,20 @@ void CartellaProva::scrivi(const QString& nome, const QByteArray& contenuto) con
         file.write(contenuto);
 }
 
+QString inLettere(int numero)
+{
+    static const char* const cifre[] = {"zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove"};
+    QString parola;
+    for (const QChar cifra : QString::number(numero))
+        parola += QLatin1String(cifre[cifra.digitValue()]);
+    return parola;
+}
+
 QString paroleNumerate(const QString& prefisso, int quante)
 {
     QString testo;
     for (int i = 1; i <= quante; ++i)
-        testo += prefisso + QString::number(i) + u'\n';
+        testo += prefisso + inLettere(i) + u'\n';
     return testo;
 }
 
@@ -26,7 +35,7 @@ QString recordNumerati(int quanti, int campi)
     for (int r = 1; r <= quanti; ++r) {
         QStringList campo;
         for (int c = 1; c <= campi; ++c)
-            campo.append(QStringLiteral("w%1c%2").arg(r).arg(c));
+            campo.append(QStringLiteral("w%1c%2").arg(inLettere(r), inLettere(c)));
         testo += campo.join(u',') + u'\n';
     }
     return testo;

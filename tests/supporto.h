@@ -118,9 +118,12 @@ private:
     QTemporaryDir cartella;
 };
 
-// `quante` words "<prefisso>1" ... one per line.
+// A number as a word of letters, its digits spelled: 12 is "unodue". The
+// words of a list hold no digit.
+QString inLettere(int numero);
+// `quante` words "<prefisso>uno" ... one per line.
 QString paroleNumerate(const QString& prefisso, int quante);
-// `quanti` records of `campi` fields "w<record>c<field>", one per line.
+// `quanti` records of `campi` fields "w<record>c<field>" in letters, one per line.
 QString recordNumerati(int quanti, int campi);
 
 // What one exercise's logic works with, on a folder of lists of its own: a

@@ -186,7 +186,7 @@ void TestDueScelte::guasti_data()
                                                       << "casa,casetta,,,\nnaso,,,,\ngatto,gattino,,,\n" << 2;
     QString troppi;
     for (int i = 1; i <= 101; ++i)
-        troppi += QStringLiteral("p%1,a%1\n").arg(i);
+        troppi += QStringLiteral("p%1,a%1\n").arg(inLettere(i));
     QTest::newRow("Form15 over 100 records") << 15 << "falsialterati.txt" << troppi << 101;
 }
 

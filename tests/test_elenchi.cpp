@@ -46,7 +46,7 @@ void TestElenchi::campi_data()
     QTest::newRow("one per line") << "cane\ngatto\n" << QStringList{"cane", "gatto"} << QList<int>{1, 2};
     QTest::newRow("three on a line") << "uno,due,tre" << QStringList{"uno", "due", "tre"}
                                      << QList<int>{1, 1, 1};
-    QTest::newRow("blanks before and after") << "  casa ,\tmare  \n" << QStringList{"casa", "mare"}
+    QTest::newRow("blanks before and after") << "  casa ,  mare  \n" << QStringList{"casa", "mare"}
                                              << QList<int>{1, 1};
     QTest::newRow("quoted comma") << "\"uno, due\",tre" << QStringList{"uno, due", "tre"}
                                   << QList<int>{1, 1};
@@ -78,9 +78,17 @@ void TestElenchi::campi_data()
     QTest::newRow("typographic quotes") << "“uno, due”,„tre“;«quattro; cinque» x,”sei”"
                                         << QStringList{"uno, due", "tre", "quattro; cinque", "sei"}
                                         << QList<int>{1, 1, 1, 1};
-    QTest::newRow("apostrophes and inner quotes are letters") << "mezz’ora,l'acqua,a“b"
-                                                              << QStringList{"mezz’ora", "l'acqua", "a“b"}
-                                                              << QList<int>{1, 1, 1};
+    QTest::newRow("tab separates") << "ala\tali\n\tbraccio\t\n" << QStringList{"ala", "ali", "", "braccio", ""}
+                                   << QList<int>{1, 1, 2, 2, 2};
+    QTest::newRow("a row of separators is a blank line") << ",\n ; ;\t\nre,\n,,\n" << QStringList{"re", ""}
+                                                         << QList<int>{3, 3};
+    QTest::newRow("unseen characters, other blanks and hyphens")
+        << "re\u00ADgi\u200Bna,\u00A0\u2060casa\u00A0\u200E;fer\u202Fro;pesce\u2011spada;\"\u00A0\""
+        << QStringList{"regina", "casa", "fer ro", "pesce-spada", ""} << QList<int>{1, 1, 1, 1, 1};
+    QTest::newRow("accents composed") << "tribu\u0300,\u0915\u093C" << QStringList{"tribù", "\u0915\u093C"}
+                                      << QList<int>{1, 1};
+    QTest::newRow("apostrophes are letters") << "mezz’ora,l'acqua‘" << QStringList{"mezz’ora", "l'acqua‘"}
+                                             << QList<int>{1, 1};
 }
 
 void TestElenchi::campi()
@@ -161,12 +169,12 @@ void TestElenchi::nomiSenzaMaiuscole()
 void TestElenchi::dueFileInUnElenco()
 {
     CartellaProva cartella;
-    cartella.scrivi(QStringLiteral("a.txt"), QStringLiteral("a1\na2\na3\n"));
-    cartella.scrivi(QStringLiteral("b.txt"), QStringLiteral("b1,b2\nb3\nb4"));
+    cartella.scrivi(QStringLiteral("a.txt"), QStringLiteral("auno\nadue\natre\n"));
+    cartella.scrivi(QStringLiteral("b.txt"), QStringLiteral("buno,bdue\nbtre\nbquattro"));
     const LettoreElenchi lettore(cartella.testi());
     QStringList elenco;
     QVERIFY(!lettore.caricaElenco({QStringLiteral("a.txt"), QStringLiteral("b.txt")}, elenco));
-    QCOMPARE(elenco, (QStringList{"a1", "a2", "a3", "b1", "b2", "b3", "b4"}));
+    QCOMPARE(elenco, (QStringList{"auno", "adue", "atre", "buno", "bdue", "btre", "bquattro"}));
 }
 
 void TestElenchi::limiteElenco_data()
@@ -207,6 +215,9 @@ void TestElenchi::limiteElenco()
         QCOMPARE(errore->file, fileGuasto);
         QCOMPARE(errore->riga, rigaGuasto);
         QVERIFY(errore->guasto.contains(QStringLiteral("500")));
+        // A file within the bound on its own: the sentence says why it is over.
+        QCOMPARE(errore->guasto.endsWith(QStringLiteral(": le parole di \"a.txt\" e di \"b.txt\" si contano insieme.")),
+                 primo < 500);
         QVERIFY(elenco.isEmpty());
     }
 }
@@ -231,6 +242,11 @@ void TestElenchi::record_data()
     QTest::newRow("five fields with empty forms") << "naso,nasino,nasone,,\ntempo,,,,tempaccio\n" << 5 << alterati
                                                   << QStringList{"naso|nasino|nasone||", "tempo||||tempaccio"} << 0
                                                   << "";
+    QTest::newRow("one field a line, some compound nouns") << "pesce spada\npesci spada\nre\nregina\n" << 2 << 0
+                                                           << QStringList{"pesce spada|pesci spada", "re|regina"} << 0
+                                                           << "";
+    QTest::newRow("a record a line, blanks between") << "re\nregina\ncollo colla\npozzo pozza\nx y\n" << 2
+                                                     << 0 << QStringList{} << 3 << "separale con una virgola, così: collo,colla";
     QTest::newRow("pairs across lines") << "re\nregina,gallo\ngallina" << 2 << 0 << QStringList{} << 1
                                         << "questa riga ha 1 parola, ma un record ne ha 2: " + virgola;
     QTest::newRow("one field too many") << "a,b,c\nd,e\n" << 2 << 0 << QStringList{} << 1 << "ha 3 parole";
@@ -308,9 +324,9 @@ void TestElenchi::limiteRecord()
     CartellaProva cartella;
     QString cento;
     for (int i = 1; i <= 100; ++i)
-        cento += QStringLiteral("p%1,a%1\n").arg(i);
+        cento += QStringLiteral("p%1,a%1\n").arg(inLettere(i));
     cartella.scrivi(QStringLiteral("cento.txt"), cento);
-    cartella.scrivi(QStringLiteral("centouno.txt"), cento + QStringLiteral("p101,a101\n"));
+    cartella.scrivi(QStringLiteral("centouno.txt"), cento + QStringLiteral("pcentouno,acentouno\n"));
     const LettoreElenchi lettore(cartella.testi());
     Tabella tabella;
     QList<int> righe;
@@ -347,7 +363,7 @@ void TestElenchi::paroleAutonome_data()
     QTest::newRow("LF") << "sole\nluna\n" << QStringList{"sole", "luna"};
     QTest::newRow("CR LF") << "sole\r\nluna\r\n" << QStringList{"sole", "luna"};
     QTest::newRow("CR") << "sole\rluna" << QStringList{"sole", "luna"};
-    QTest::newRow("blanks trimmed") << "sole  ,luna\t\n" << QStringList{"sole", "luna"};
+    QTest::newRow("blanks trimmed") << "sole  ,luna  \n" << QStringList{"sole", "luna"};
     QTest::newRow("quoted") << "\"sole, luna\",mare" << QStringList{"sole, luna", "mare"};
     QTest::newRow("after a quote, ignored") << "\"sole\" x,luna" << QStringList{"sole", "luna"};
     QTest::newRow("empty fields") << "sole,,luna," << QStringList{"sole", "", "luna", ""};
@@ -410,28 +426,55 @@ void TestElenchi::confiniDelleParole_data()
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QStringList>("valori");
     QTest::addColumn<int>("rigaGuasta");   // 0: it loads
+    QTest::addColumn<QString>("guasto");   // how the sentence of the fault begins
 
     for (int lunghezza = 1; lunghezza <= 20; ++lunghezza) {
         const QString parola = QString(lunghezza, u'a');
-        QTest::addRow("%d letters, comma", lunghezza) << parola + u',' + parola << QStringList{parola, parola} << 0;
-        QTest::addRow("%d letters, semicolon", lunghezza) << parola + u';' + parola << QStringList{parola, parola} << 0;
-        QTest::addRow("%d letters, CR LF", lunghezza) << parola + QStringLiteral("\r\nb") << QStringList{parola, "b"} << 0;
+        QTest::addRow("%d letters, comma", lunghezza) << parola + u',' + parola << QStringList{parola, parola} << 0 << QString();
+        QTest::addRow("%d letters, semicolon", lunghezza) << parola + u';' + parola << QStringList{parola, parola} << 0 << QString();
+        QTest::addRow("%d letters, CR LF", lunghezza) << parola + QStringLiteral("\r\nb") << QStringList{parola, "b"} << 0 << QString();
         QTest::addRow("%d letters, blank", lunghezza)
-            << parola + u' ' + parola + u'\n' << QStringList{parola + u' ' + parola} << 0;
+            << parola + u' ' + parola + u'\n' << QStringList{parola + u' ' + parola} << 0 << QString();
         QTest::addRow("%d letters, apostrophe", lunghezza)
-            << QStringLiteral("l'") + parola << QStringList{QStringLiteral("l'") + parola} << 0;
+            << QStringLiteral("l'") + parola << QStringList{QStringLiteral("l'") + parola} << 0 << QString();
     }
     for (int posto = 0; posto < 20; ++posto) {
         QString conNul = QString(20, u'a');
         conNul[posto] = QChar(u'\x01');
-        QTest::addRow("control at %d", posto) << QStringLiteral("mare\n") + conNul << QStringList{} << 2;
+        QTest::addRow("control at %d", posto) << QStringLiteral("mare\n") + conNul << QStringList{} << 2 << "contiene caratteri che non sono lettere";
         QString conCanc = QString(20, u'a');
         conCanc[posto] = QChar(0x7F);
-        QTest::addRow("DEL at %d", posto) << QStringLiteral("mare\n") + conCanc << QStringList{} << 2;
+        QTest::addRow("DEL at %d", posto) << QStringLiteral("mare\n") + conCanc << QStringList{} << 2 << "contiene caratteri che non sono lettere";
     }
     // Far from the comma in value, and below it if read with a sign.
-    const QString alti = QStringLiteral("caff\u00E8\u20AC\uFF0C\u8000\uFFFDcaff\u00E8");
-    QTest::newRow("characters far above the comma") << alti + QStringLiteral(",b") << QStringList{alti, "b"} << 0;
+    const QString alti = QStringLiteral("caff\u00E8\u0101\uFF21\u8000\uFFDCcaff\u00E8");
+    QTest::newRow("characters far above the comma") << alti + QStringLiteral(",b") << QStringList{alti, "b"} << 0 << QString();
+    // What is no part of a word, at every place of a block too.
+    for (int posto = 0; posto < 20; ++posto) {
+        QString conPunto = QString(20, u'a');
+        conPunto[posto] = u'.';
+        QTest::addRow("full stop at %d", posto) << conPunto << QStringList{} << 1 << "\"" + conPunto + "\" contiene «.»";
+    }
+    const auto guasto = [](const char* nome, const QString& testo, int riga, const QString& frase) {
+        QTest::newRow(nome) << testo << QStringList{} << riga << frase;
+    };
+    const QString lettera = QStringLiteral(", che non è una lettera: ");
+    guasto("numbering", "mare\n2. ombrelli", 2, "\"2. ombrelli\" contiene «2»" + lettera + "una numerazione o un numero?");
+    guasto("a bullet", "\u2022 FINESTRINO", 1, "\"• FINESTRINO\" contiene «•»" + lettera
+           + "i punti elenco di un programma di videoscrittura?");
+    guasto("a Symbol font's bullet", "\uF0B7\tcane", 1, "\"\uF0B7\" contiene un segno che non si vede (U+F0B7)" + lettera
+           + "i punti elenco");
+    guasto("a hyphen for a bullet", "- cane", 1, "\"- cane\" contiene «-»" + lettera + "i punti elenco");
+    guasto("a dash between two words", "rapa \u2013 rapina", 1, "\"rapa – rapina\" contiene «–»" + lettera
+           + "un trattino tra due parole? Separa le parole con una virgola.");
+    guasto("a hyphen between blanks", "rapa - rapina", 1, "\"rapa - rapina\" contiene «-»" + lettera + "un trattino");
+    guasto("a hyphen at the end", "\"rapa-\"", 1, "\"rapa-\" contiene «-»");
+    guasto("a formula's error", "gru;#NAME?", 1, "\"#NAME?\" contiene «#»" + lettera + "un errore di una formula?");
+    guasto("Calc's error", "Err:502", 1, "\"Err:502\" contiene «:»" + lettera + "un errore di una formula?");
+    guasto("a title line", "Elenco falsi alterati, classe 3B", 1, "\"classe 3B\" contiene «3»");
+    guasto("a quote inside a word", "a\u201Cb", 1, "\"a“b\" contiene «“»" + lettera
+           + "in una parola vanno soltanto lettere, apostrofi, spazi e trattini.");
+    guasto("inside quotes too", "\"uno, due\",\"tre.\"", 1, "\"tre.\" contiene «.»");
 }
 
 void TestElenchi::confiniDelleParole()
@@ -439,11 +482,13 @@ void TestElenchi::confiniDelleParole()
     QFETCH(QString, testo);
     QFETCH(QStringList, valori);
     QFETCH(int, rigaGuasta);
+    QFETCH(QString, guasto);
     QList<Campo> campi;
     const auto errore = LettoreElenchi::dividiCampi(testo, QStringLiteral("prova.txt"), campi);
     if (rigaGuasta != 0) {
         QVERIFY(errore);
         QCOMPARE(errore->riga, rigaGuasta);
+        QVERIFY2(errore->guasto.startsWith(guasto), qPrintable(errore->guasto));
         return;
     }
     QVERIFY(!errore);
@@ -464,10 +509,11 @@ void TestElenchi::fileCheDiceDiEssereVuoto()
     QVERIFY(QFile::link(sistema, QDir(cartella.testi()).filePath(QStringLiteral("stato.txt"))));
     const LettoreElenchi lettore(cartella.testi());
     QStringList elenco;
+    // Its first line, "Name:" and a tab, is what stops it.
     const auto errore = lettore.caricaElenco({QStringLiteral("stato.txt")}, elenco, 10000);
-    QVERIFY2(!errore, errore ? qPrintable(errore->messaggio()) : "");
-    QVERIFY(elenco.size() > 5);
-    QVERIFY(elenco.first().startsWith(QStringLiteral("Name:")));
+    QVERIFY(errore);
+    QCOMPARE(errore->riga, 1);
+    QVERIFY2(errore->guasto.startsWith(QStringLiteral("\"Name:\" contiene «:»")), qPrintable(errore->guasto));
 }
 
 void TestElenchi::messaggio()

@@ -208,7 +208,16 @@ void TestFinestre::esercizio()
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));   // the window opens on its first answer
 
+    // The counts and their headings read on every background: black on the palette's, white on black.
+    auto colorati = [f] {
+        QList<QColor> colori;
+        for (const char* nome : {"Label1", "Label4", "EtichettaEsatti", "EtichettaErrati"})
+            colori.append(controllo(f, QString::fromLatin1(nome))->palette().color(QPalette::WindowText));
+        return colori;
+    };
+    QCOMPARE(colorati(), QList<QColor>(4, Qt::black));
     rispondi(f, 3 - giusto, Qt::Key_Space);
+    QCOMPARE(colorati(), QList<QColor>(4, Qt::white));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone%1").arg(3 - giusto));   // it stays
     QCOMPARE(sfondoDi(f), QColor(Qt::black));

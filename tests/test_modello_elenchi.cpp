@@ -69,6 +69,8 @@ void TestModelloElenchi::controllo_data()
                                          << QStringList{"5:1"} << QStringList() << "riga 5: una parola è lunga più di 100";
     QTest::newRow("carattere di controllo") << "singolarePlurale.txt" << "uovo\tuova\nbue\tbu\x01oi\n"
                                             << QStringList{"2:2"} << QStringList() << "riga 2: contiene caratteri";
+    QTest::newRow("numerazione in una parola") << "MaschileFemminile.txt" << coppie + "re\t2. regina\n"
+                                               << QStringList{"5:2"} << QStringList() << "riga 5: ";
     QTest::newRow("alterato senza forme") << "alterati.txt" << "casa\tcasetta\t\t\t\nnaso\t\t\t\t\n"
                                           << QStringList{"2:2", "0:0"} << QStringList() << "riga 2: il nome \"naso\"";
     QTest::newRow("oltre il limite") << "composti.txt" << QStringLiteral("capostazione\n").repeated(501)
@@ -77,8 +79,8 @@ void TestModelloElenchi::controllo_data()
                                                 << QStringList{"0:0"} << QStringList() << "Form16";
     QTest::newRow("record doppio") << "MaschileFemminile.txt" << coppie + "Gallo\t gallina\n" << QStringList()
                                    << QStringList{"5:0"} << "riga 5: è uguale alla riga 1.";
-    QTest::newRow("intestazione") << "singolarePlurale.txt" << "Singolare\tplurale\nuovo\tuova\n" << QStringList()
-                                  << QStringList{"1:0"} << "riga 1: sembra un'intestazione";
+    QTest::newRow("intestazione") << "singolarePlurale.txt" << "Singolare\tplurale\nuovo\tuova\n" << QStringList{"1:0"}
+                                  << QStringList() << "riga 1: sembra un'intestazione";
     QTest::newRow("parola anche nell'altro elenco") << "concreti.txt" << "tavolo\namore\n" << QStringList()
                                                     << QStringList{"2:1"} << "riga 2: \"amore\" c'è anche nell'elenco "
                                                                              "\"astratti.txt\"";

@@ -160,7 +160,7 @@ void TestScelte::guasti_data()
 
     QString cento;
     for (int i = 1; i <= 101; ++i)
-        cento += QStringLiteral("p%1,d%1\n").arg(i);
+        cento += QStringLiteral("p%1,d%1\n").arg(inLettere(i));
     QTest::newRow("Form13 missing derivati.txt") << false << "derivati.txt" << QString() << 0;
     QTest::newRow("Form13 empty derivati.txt") << false << "derivati.txt" << "  \n" << 0;
     QTest::newRow("Form13 over 100 records") << false << "derivati.txt" << cento << 101;

@@ -115,6 +115,7 @@ void TestScritte::giudizio_data()
     QTest::newRow("Form2 small letters and blanks") << 2 << per(1, 2) << "   regina  " << true;
     QTest::newRow("Form2 capitals") << 2 << per(1, 2) << "REGINA" << true;
     QTest::newRow("Form2 tab is not a blank") << 2 << per(1, 2) << "\tregina" << false;
+    QTest::newRow("Form2 unseen characters") << 2 << per(1, 2) << "\u00A0re\u00ADgi\u200Bna\u202F" << true;
     QTest::newRow("Form2 inner blank") << 2 << per(1, 2) << "reg ina" << false;
     QTest::newRow("Form2 empty") << 2 << per(1, 2) << "" << false;
     QTest::newRow("Form2 blanks only") << 2 << per(1, 2) << "   " << false;
@@ -122,6 +123,7 @@ void TestScritte::giudizio_data()
     QTest::newRow("Form3 masculine") << 3 << per(2, 2) << "gallo" << true;
     QTest::newRow("Form6 accent") << 6 << per(2, 3) << "città" << true;
     QTest::newRow("Form6 accented capital") << 6 << per(2, 3) << "CITTÀ" << true;
+    QTest::newRow("Form6 accent typed apart") << 6 << per(2, 3) << "citta\u0300" << true;
     QTest::newRow("Form6 accent missing") << 6 << per(2, 3) << "citta" << false;
     QTest::newRow("Form6 apostrophe") << 6 << per(3, 3) << "Pesci d'Aprile " << true;
     QTest::newRow("Form6 typographic apostrophe") << 6 << per(3, 3) << "pesci d’aprile" << true;

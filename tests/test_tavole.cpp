@@ -259,11 +259,11 @@ void TestTavole::collettiviEstrazioni()
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[12]);
     QCOMPARE(l.coppieScelte(), (std::array<int, 9>{3, 1, 10, 2, 4, 5, 6, 7, 8}));
     QCOMPARE(l.posti(), (Permutazione{2, 7, 5, 6, 0, 1, 8, 4, 3}));
-    QCOMPARE(l.nomi()[2], QStringLiteral("c10"));
-    QCOMPARE(l.insiemi()[2], QStringLiteral("p10"));
+    QCOMPARE(l.nomi()[2], QStringLiteral("cunozero"));
+    QCOMPARE(l.insiemi()[2], QStringLiteral("punozero"));
     QCOMPARE(b.stato.quanti[0], qint16(10));
     QCOMPARE(b.stato.quanti[1], qint16(0));
-    QCOMPARE(b.stato.voce(2, 10), QStringLiteral("p10"));
+    QCOMPARE(b.stato.voce(2, 10), QStringLiteral("punozero"));
 }
 
 void TestTavole::collettiviAbbinamenti()
@@ -272,14 +272,14 @@ void TestTavole::collettiviAbbinamenti()
     // end of a board is tested on the window.
     Banco<LogicaCollettivi> b;
     b.cartella.scrivi(QStringLiteral("collettivi.txt"),
-                      QStringLiteral("gregge,pecore\nflotta,navi\ngregge,capre\nc1,c2\nc3,c4\nc5,c6\nc7,c8\nc9,c10\nc11,c12\n"));
+                      QStringLiteral("gregge,pecore\nflotta,navi\ngregge,capre\ncuno,cdue\nctre,cquattro\nccinque,csei\ncsette,cotto\ncnove,cunozero\ncunouno,cunodue\n"));
     b.casuale.aggiungi({0.0f});
     for (int k = 1; k <= 9; ++k)
         b.casuale.aggiungi({per(k, 9)});
     LogicaCollettivi& l = b.avvia();
-    QCOMPARE(l.insiemi()[3], QStringLiteral("c2"));
-    QVERIFY(l.annuncio().startsWith(QStringLiteral("Nomi collettivi: gregge, flotta, gregge, c1, ")));
-    QVERIFY(l.annuncio().endsWith(QStringLiteral(". Insiemi: pecore, navi, capre, c2, c4, c6, c8, c10, c12.")));
+    QCOMPARE(l.insiemi()[3], QStringLiteral("cdue"));
+    QVERIFY(l.annuncio().startsWith(QStringLiteral("Nomi collettivi: gregge, flotta, gregge, cuno, ")));
+    QVERIFY(l.annuncio().endsWith(QStringLiteral(". Insiemi: pecore, navi, capre, cdue, cquattro, csei, cotto, cunozero, cunodue.")));
 
     l.lascia(0, 1);
     QCOMPARE(l.cornice().sfondo(), Colori::Nero);
@@ -299,7 +299,7 @@ void TestTavole::collettiviAbbinamenti()
     l.leggiInsieme(2);
     l.leggiNome(0);
     l.leggiParola();
-    QCOMPARE(b.voce.letti, (QStringList{"un insieme di capre, gregge", "flotta, gregge, c1, c3, c5, c7, c9, c11"}));
+    QCOMPARE(b.voce.letti, (QStringList{"un insieme di capre, gregge", "flotta, gregge, cuno, ctre, ccinque, csette, cnove, cunouno"}));
     l.lascia(0, 0);   // an emptied box is not dragged
     l.lascia(1, 2);   // a matched box is judged against its own pair
     QCOMPARE(b.stato.contaErrati, qint16(2));
@@ -352,7 +352,7 @@ void TestTavole::guasti_data()
     QTest::newRow("14 four words in three nouns")
         << 14 << "alterati.txt" << "casa,casetta,casona,,\nnaso,,nasone,,\ngatto,casetta,gattone,,\n" << 0;
     QTest::newRow("14 no three of five nouns")
-        << 14 << "alterati.txt" << "a,a1,,,\nb,b1,,,\nc,c1,,,\nd,d1,,,\ne,,,,\n" << 0;
+        << 14 << "alterati.txt" << "a,auno,,,\nb,buno,,,\nc,cuno,,,\nd,duno,,,\ne,,,,\n" << 0;
     QTest::newRow("14 record cut short") << 14 << "alterati.txt" << AlteratiTavole + "mare,marino\n" << 6;
     QTest::newRow("14 missing") << 14 << "alterati.txt" << QString() << 0;
     QTest::newRow("16 eight pairs") << 16 << "collettivi.txt" << paroleNumerate("x", 16) << 0;
@@ -360,7 +360,7 @@ void TestTavole::guasti_data()
     QTest::newRow("17 no compound") << 17 << "composti.txt" << "\n" << 0;
     QTest::newRow("17 no altered noun") << 17 << "alterati.txt" << "\n" << 0;
     QTest::newRow("17 no derived noun") << 17 << "derivati.txt" << "\n" << 0;
-    QTest::newRow("17 record with no word") << 17 << "alterati.txt" << AlteratiTavole + ",,,,\nmare,,,,\n" << 6;
+    QTest::newRow("17 record with no word") << 17 << "alterati.txt" << AlteratiTavole + "\"\",,,,\nmare,,,,\n" << 6;
     QTest::newRow("17 missing") << 17 << "composti.txt" << QString() << 0;
 }
 

@@ -68,7 +68,7 @@ QByteArray coppie(int quante)
 {
     QByteArray testo;
     for (int i = 1; i <= quante; ++i)
-        testo += "parola" + QByteArray::number(i) + ",altra" + QByteArray::number(i) + "\n";
+        testo += "parola" + inLettere(i).toUtf8() + ",altra" + inLettere(i).toUtf8() + "\n";
     return testo;
 }
 
@@ -168,6 +168,22 @@ void TestVerifica::fileDegliInsegnanti_data()
     ok("trailing commas in a list of nouns", "concreti.txt", "astuccio,\nmatita,,\n", 9, {"astuccio", "matita"});
     ok("word processor: curly quotes and apostrophes", "concreti.txt",
        "\xE2\x80\x9C" "casa\xE2\x80\x9D, \xC2\xABmare\xC2\xBB\nl\xE2\x80\x99" "acqua\n", 9, {"casa", "mare", "l’acqua"});
+    ok("Calc or a Writer table, Tab", mf, "gallo\tgallina\r\nre\tregina\r\n", 2, coppie);
+    ok("Writer: unseen characters", mf, "\xC2\xA0gallo\xC2\xA0;gal\xC2\xADlina\n\xE2\x80\x8Bre;regina\xE2\x80\x8E\n", 2, coppie);
+    ok("a Mac's decomposed accents", "concreti.txt", "tribu\xCC\x80\ncitta\xCC\x80\n", 9, {"tribù", "città"});
+    ok("nouns like a header's, not one", "singolarePlurale.txt", "nome;nomi\nuomo;uomini\n", 6, {"nome|nomi", "uomo|uomini"});
+    const QString intestazione = QStringLiteral("sembra un'intestazione: toglila.");
+    no("a header row", mf, "Maschile;Femminile\ngallo;gallina\n", 1, intestazione);
+    no("a header row of a list of nouns", "concreti.txt", "Nomi concreti\ncasa\n", 1, intestazione);
+    no("a header row in the plural", "derivati.txt", "nomi primitivi,nomi derivati\npane,panettiere\n", 1, intestazione);
+    no("pairs aligned with blanks", "falsi maschili.txt", "collo   colla\npozzo   pozza\n", 1,
+       "le parole di un record sono separate da spazi: separale con una virgola, così: collo,colla");
+    no("RTF from TextEdit", "concreti.txt", "{\\rtf1\\ansi\\ansicpg1252\\cocoartf2639\ncasa\\\n}", 1,
+       "è un documento RTF, di TextEdit o di WordPad, non un file di testo: salvalo come testo semplice (in TextEdit: "
+       "Formato > Converti in formato solo testo");
+    no("a Calc file renamed", "alterati.txt", "PK\x03\x04\x14\x06mimetypeapplication/vnd.oasis.opendocument.spreadsheet", 1,
+       "è un documento di LibreOffice Calc, non un file di testo: salvalo come testo semplice (File > Salva con nome, "
+       "tipo «Testo CSV»).");
     no("a spreadsheet's extra column", mf, "gallo;gallina;\r\nre;regina;vedi\r\n", 1,
        "questa riga ha 3 parole (1 vuota), ma un record ne ha 2: una virgola di troppo o mancante?");
     no("a trailing comma in a pair", mf, "gallo,gallina\nastuccio,\n", 2, "la seconda parola del record è vuota");
@@ -271,7 +287,7 @@ void TestVerifica::guasti_data()
     // others stop at their bound of 100, further down.
     QByteArray cento = "naso,,,,\n" + forniti;
     for (int i = int(cento.count('\n')); i <= 100; ++i)
-        cento += "nome" + QByteArray::number(i) + ",nomino,,,\n";
+        cento += "nome" + inLettere(i).toUtf8() + ",nomino,,,\n";
     QTest::newRow("two faults, several exercises")
         << "alterati.txt" << cento << QList<int>{1, 101}
         << QStringList{"\"naso\" non ha nessuna forma alterata", "il file supera il limite di 100 record"}

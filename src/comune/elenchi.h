@@ -50,21 +50,6 @@ using Tabella = QList<QStringList>;
 // Field `campo` (1-based) of every record, in order.
 QStringList colonna(const Tabella& tabella, int campo);
 
-// One of the sixteen word lists: its file as the program ships it, its plain
-// Italian name for a teacher, and the names of its record's fields, in order
-// (a spreadsheet's header row would hold them).
-struct DescrizioneElenco {
-    QString file;
-    QString nome;
-    QStringList colonne;
-};
-
-// The sixteen lists, in the order a teacher meets them.
-const QList<DescrizioneElenco>& descrizioniElenchi();
-
-// The list of that file name, matched without regard to case; null for none.
-const DescrizioneElenco* descrizioneElenco(const QString& file);
-
 // The shape of the records of a file as a window reads them: how many fields
 // a record has, and which of them may be empty (bit c - 1 for field c). Every
 // other field holds a word that the window shows or expects.
@@ -82,13 +67,65 @@ struct FormaRecord {
     bool puoEssereVuoto(int campo) const { return campo >= 1 && campo <= 32 && (vuotiAmmessi >> (campo - 1)) & 1u; }
 };
 
+// One of the sixteen word lists: its file as the program ships it, its plain
+// Italian name for a teacher, and the names of its record's fields, in order
+// (a spreadsheet's header row would hold them).
+struct DescrizioneElenco {
+    QString file;
+    QString nome;
+    QStringList colonne;
+    unsigned vuotiAmmessi = 0;   // the fields that may be empty, as FormaRecord has them
+
+    // The shape of its records as the windows read them.
+    FormaRecord forma() const { return FormaRecord(int(colonne.size()), vuotiAmmessi); }
+};
+
+// The sixteen lists, in the order a teacher meets them.
+const QList<DescrizioneElenco>& descrizioniElenchi();
+
+// The list of that file name, matched without regard to case; null for none.
+const DescrizioneElenco* descrizioneElenco(const QString& file);
+
+// ---- What a word is ----
+//
+// The rules every word of a list keeps, whoever reads it: the reader, the
+// checker and the editor call these, so that they never disagree.
+//
+// A word is made of letters (of any alphabet, with their accents),
+// apostrophes, blanks and hyphens. What a word processor or a Mac puts in
+// unseen is no part of it: the other blanks (non-breaking, thin, ...) are
+// blanks, soft hyphens, zero-width characters and direction marks are
+// dropped, and a word is compared with its accents composed (Unicode NFC),
+// so that a Mac's "tribù", u and a combining grave accent, is the keyboard's.
+
+// The word as the program shows and compares it: those characters dropped or
+// made plain (Unicode's own hyphens are the keyboard's), blanks trimmed at
+// both ends, accents composed.
+QString pulisciParola(QStringView parola);
+
+// Why `parola` is not a word, in one Italian sentence that names the first
+// character at fault and its likely cause (a number, a bullet, a dash
+// between two words, a formula's error); nothing when it is a word. What a
+// quoted field may hold besides (commas, semicolons, tabs, line ends) is
+// passed, as the reader passes it; so are the characters pulisciParola() drops.
+std::optional<QString> guastoDellaParola(QStringView parola);
+
+// Whether `record`, the first of a file of the list `elenco`, is a header
+// row (the names of the list's columns, "maschile;femminile", or for a list
+// of single nouns its name, "Nomi concreti") rather than words.
+bool sembraIntestazione(const QStringList& record, const DescrizioneElenco& elenco);
+
+// The fault of a header row, said at its line.
+QString guastoIntestazione();
+
 // Reads the word lists from an ordered list of folders: the teacher's own,
 // those of the computer room, the shipped one last. A file is read from the
 // first folder that holds it, file by file.
 //
-// A file is a sequence of fields separated by commas, semicolons and line
-// ends (CR LF, LF or CR). Blanks before a field are skipped and blanks after
-// an unquoted field are trimmed. A field that begins with a double quote runs
+// A file is a sequence of fields separated by commas, semicolons, tabs and
+// line ends (CR LF, LF or CR). Blanks before a field are skipped and blanks
+// after an unquoted field are trimmed; a line of blanks and separators alone
+// gives no field. A field that begins with a double quote runs
 // to the next double quote, separators and line ends included; one that
 // begins with a typographic quote (“ ” „) runs to the next “ or ”, one that
 // begins with « to the next »; the quotes are not part of it. A line of blanks
@@ -96,15 +133,23 @@ struct FormaRecord {
 // such; a file that is valid UTF-8 as UTF-8, any other as Windows-1252. File
 // names are matched without regard to letter case, the exact spelling first.
 //
-// Only regular files are read, of at most MassimoByte bytes; a field longer
-// than MassimoCaratteri characters, or holding a control character (but tab
-// and the line ends of a quoted field), is a fault at its line: what such a
-// file holds is not words.
+// Only regular files are read, of at most MassimoByte bytes; a document in
+// its own format (RTF, a spreadsheet's or a word processor's) is a fault at
+// line 1. A field longer than MassimoCaratteri characters, or holding a
+// control character (but the tabs and line ends of a quoted field), or any
+// other character that is no part of a word (guastoDellaParola()), is a
+// fault at its line. Every word is cleaned (pulisciParola()).
+//
+// A first record made of the headings of the list the file is
+// (sembraIntestazione()) is a fault at its line.
 //
 // In a list of single words an empty field is passed over. In a file of
 // records no shift of a field may reach a pupil: where a line holds more than
 // one field, every line must hold whole records, and a field that must hold a
-// word may not be empty; either fault is told at its line.
+// word may not be empty; either fault is told at its line. A file written one
+// field a line whose lines mostly hold two to a record's count of words with
+// blanks between them is a file of records with blanks for commas: a fault
+// at the first such line.
 //
 // Nothing is written to the caller's list or table unless the whole load
 // succeeds. Every fault names the file as spelled on disk and its folder.

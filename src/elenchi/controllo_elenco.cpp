@@ -34,10 +34,8 @@ QString chiave(const QStringList& record)
 
 FormaRecord formaDi(const DescrizioneElenco& elenco)
 {
-    if (stessoFile(elenco.file, Verifiche::FileAlterati))
-        return Verifiche::FormaAlterati;
-    const int campi = int(elenco.colonne.size());
-    return campi == 1 ? FormaRecord{1, 1u} : FormaRecord{campi};
+    // An empty field of a list of single words is passed over: an empty row there is no fault.
+    return elenco.colonne.size() == 1 ? FormaRecord{1, 1u} : elenco.forma();
 }
 
 QString campoSalvato(const QString& parola)
@@ -62,7 +60,9 @@ QString testoDi(const Tabella& tabella)
         for (qsizetype c = 0; c < record.size(); ++c) {
             if (c > 0)
                 testo += u',';
-            testo += campoSalvato(record[c]);
+            // A row of separators alone is a blank line to the reader: an
+            // empty first word is written quoted, so that the record is read.
+            testo += c == 0 && record[c].isEmpty() ? QStringLiteral("\"\"") : campoSalvato(record[c]);
         }
         testo += u'\n';
     }
@@ -113,15 +113,17 @@ ControlloElenco::ControlloElenco(const DescrizioneElenco& elenco, QStringList ca
 
 void ControlloElenco::controllaRecord(const QStringList& record, int riga, QList<Segnalazione>& guasti) const
 {
+    // Read alone, under no list's name: what holds for a file's first line only (a header) is
+    // for the check of the whole list to say.
     Tabella letta;
-    auto errore = LettoreElenchi::dividiRecord(testoDi({record}), elenco_.file, forma, 1, letta);
+    auto errore = LettoreElenchi::dividiRecord(testoDi({record}), QString(), forma, 1, letta);
     int colonna = 0;
     if (errore) {
         // The field it is about: the first that the reader refuses alone, or
         // the first left empty where a word is needed.
         for (int c = 1; c <= record.size() && colonna == 0; ++c) {
             QList<Campo> campi;
-            if (LettoreElenchi::dividiCampi(campoSalvato(record[c - 1]), elenco_.file, campi)
+            if (LettoreElenchi::dividiCampi(campoSalvato(record[c - 1]), QString(), campi)
                 || (record[c - 1].isEmpty() && !forma.puoEssereVuoto(c)))
                 colonna = c;
         }
@@ -182,13 +184,6 @@ EsitoControllo ControlloElenco::controlla(const Tabella& tabella) const
 void ControlloElenco::avvisi(const Tabella& tabella, EsitoControllo& esito) const
 {
     QList<Segnalazione> trovati;
-    if (!tabella.isEmpty() && chiave(tabella.first()) == chiave(elenco_.colonne)
-        && (esito.guasti.isEmpty() || esito.guasti.first().riga != 1)) {
-        trovati.append(Segnalazione{1, 0,
-                                    suRiga(1, QStringLiteral("sembra un'intestazione (%1): toglila, i nomi delle "
-                                                             "colonne li mostra già la tabella.")
-                                                  .arg(elenco_.colonne.join(QStringLiteral(", "))))});
-    }
     QHash<QString, int> viste;
     for (qsizetype r = 0; r < tabella.size(); ++r) {
         const int riga = int(r + 1);

@@ -26,7 +26,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+#include <QSet>
 #include <QTableView>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -58,12 +60,68 @@ enum Colonna { ColNome, ColFile, ColRecord, ColProvenienza, ColEsercizi, ColGuas
 
 } // namespace
 
+// The words Qt itself shows in the editor (a cell's context menu, the import
+// dialog), in Italian: the program ships no translation files.
+class FinestraElenchi::TraduzioniQt final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* contesto, const char* testo, const char* = nullptr, int = -1) const override
+    {
+        static const QSet<QByteArray> contesti{"QLineEdit", "QFileDialog", "QFileSystemModel", "QPlatformTheme",
+                                               "QMessageBox"};
+        static const QHash<QByteArray, QString> parole{
+            {"&Undo", QStringLiteral("&Annulla")},
+            {"&Redo", QStringLiteral("&Ripeti")},
+            {"Cu&t", QStringLiteral("&Taglia")},
+            {"&Copy", QStringLiteral("&Copia")},
+            {"&Paste", QStringLiteral("&Incolla")},
+            {"Delete", QStringLiteral("Elimina")},
+            {"&Select All", QStringLiteral("Seleziona &tutto")},
+            {"Back", QStringLiteral("Indietro")},
+            {"Forward", QStringLiteral("Avanti")},
+            {"Parent Directory", QStringLiteral("Cartella superiore")},
+            {"Create New Folder", QStringLiteral("Crea una nuova cartella")},
+            {"&New Folder", QStringLiteral("&Nuova cartella")},
+            {"New Folder", QStringLiteral("Nuova cartella")},
+            {"List View", QStringLiteral("Elenco")},
+            {"Detail View", QStringLiteral("Dettagli")},
+            {"Show &hidden files", QStringLiteral("Mostra i file &nascosti")},
+            {"&Rename", QStringLiteral("&Rinomina")},
+            {"&Delete", QStringLiteral("&Elimina")},
+            {"Recent Places", QStringLiteral("Luoghi recenti")},
+            {"Are you sure you want to delete '%1'?", QStringLiteral("Vuoi davvero eliminare '%1'?")},
+            {"Name", QStringLiteral("Nome")},
+            {"Size", QStringLiteral("Dimensione")},
+            {"Type", QStringLiteral("Tipo")},
+            {"Date Modified", QStringLiteral("Ultima modifica")},
+            {"Drive", QStringLiteral("Unità")},
+            {"My Computer", QStringLiteral("Computer")},
+            {"Computer", QStringLiteral("Computer")},
+            {"&Yes", QStringLiteral("&Sì")},
+            {"&No", QStringLiteral("&No")},
+            {"Cancel", QStringLiteral("Annulla")},
+            {"&Open", QStringLiteral("&Apri")},
+            {"Open", QStringLiteral("Apri")},
+        };
+        if (!contesto || !testo || !contesti.contains(QByteArray(contesto)))
+            return {};
+        return parole.value(QByteArray(testo));
+    }
+};
+
+namespace {
+
+} // namespace
+
 FinestraElenchi::FinestraElenchi(ArchivioElenchi archivioElenchi, QList<EsercizioDaVerificare> eserciziMenu,
                                  const QString& file, QWidget* genitore)
     : QMainWindow(genitore)
     , archivio(std::move(archivioElenchi))
     , esercizi(std::move(eserciziMenu))
 {
+    traduzioni = std::make_unique<TraduzioniQt>();
+    QCoreApplication::installTranslator(traduzioni.get());
     setObjectName(QStringLiteral("FinestraElenchi"));
     setWindowTitle(QStringLiteral("Elenchi di Catalogare i lumeri"));
     setWindowIcon(Interfaccia::icona(QStringLiteral("titolo")));
@@ -169,6 +227,7 @@ FinestraElenchi::FinestraElenchi(ArchivioElenchi archivioElenchi, QList<Esercizi
 FinestraElenchi::~FinestraElenchi()
 {
     tabella->setModel(nullptr);
+    QCoreApplication::removeTranslator(traduzioni.get());
 }
 
 void FinestraElenchi::creaMenu()

@@ -46,6 +46,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    class TraduzioniQt;
+
     void creaMenu();
     void aggiornaSchede();
     void mostraEsito();
@@ -67,6 +69,7 @@ private:
     void vaiA(int riga, int colonna);
     void dici(const QString& testo);
 
+    std::unique_ptr<TraduzioniQt> traduzioni;
     ArchivioElenchi archivio;
     QList<EsercizioDaVerificare> esercizi;
     std::unique_ptr<ModelloElenco> modello_;

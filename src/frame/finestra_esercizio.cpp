@@ -379,6 +379,7 @@ void FinestraEsercizio::aggiorna()
     if (fuoco == Fuoco::Avanti)
         metti(avanti, annuncio);
     aggiornaEsercizio();
+    adattaTesti(sfondo_, c.sfondo());   // the counts and captions read on black too
     if (fuoco == Fuoco::Risposta)
         metti(primaRisposta(), annuncio);
     avanti->setEnabled(c.avantiAbilitato());

@@ -55,13 +55,9 @@ LogicaScritta::LogicaScritta(Contesto& c, const ConfigScritta& config)
 
 QString LogicaScritta::normalizza(const QString& testo)
 {
-    qsizetype inizio = 0;
-    qsizetype fine = testo.size();
-    while (inizio < fine && testo[inizio] == u' ')
-        ++inizio;
-    while (fine > inizio && testo[fine - 1] == u' ')
-        --fine;
-    QString uguale = testo.mid(inizio, fine - inizio).toLower();
+    // As every word of a list is read: no invisible character, plain blanks
+    // trimmed, accents composed as a keyboard types them.
+    QString uguale = pulisciParola(testo).toLower();
     // A word processor writes the apostrophe curly, a keyboard straight: one letter.
     uguale.replace(u'\u2019', u'\'');
     uguale.replace(u'\u2018', u'\'');

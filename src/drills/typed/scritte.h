@@ -42,8 +42,9 @@ public:
 
     QString descrizione() const override { return testo_; }
 
-    // How both sides are compared: blanks (spaces only) stripped at both
-    // ends, small letters, the curly apostrophes ’ and ‘ as the straight one.
+    // How both sides are compared: as a list's word is cleaned (invisible
+    // characters dropped, blanks trimmed, accents composed), in small
+    // letters, the curly apostrophes ’ and ‘ as the straight one.
     static QString normalizza(const QString& testo);
 
 protected:
