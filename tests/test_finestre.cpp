@@ -190,6 +190,7 @@ void TestFinestre::esercizio()
         premi(f, tasto);
     };
     QWidget* menu = apriMenu();
+    QCOMPARE(programma->voce.preparata, 0);   // the title screen and the menu build no speech engine
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
     clicca(menu, bottoniDelMenu.value(form));
