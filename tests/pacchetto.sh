@@ -50,6 +50,9 @@ if [ "${1:-}" = --finestre ]; then
     # No session bus: the program needs none, and one started for it would
     # outlive the test.
     export DBUS_SESSION_BUS_ADDRESS=disabled:
+    # No speech server either: the voice that the exercise gets ready finds
+    # none here and starts none that would outlive the test.
+    export SPEECHD_ADDRESS="unix_socket:$radice/nessuna-voce.sock"
     setsid strace -f -e trace=openat -o "$traccia" "$radice/usr/bin/lumeri" 2>/dev/null &
     programma=$!
     trap 'fine "$programma"' EXIT

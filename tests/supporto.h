@@ -64,7 +64,9 @@ public:
 class RegistratoreVoce final : public Voce {
 public:
     QStringList letti;
+    int preparata = 0;   // times the engine was asked to get ready
     void leggi(const QString& testo) override { letti.append(testo); }
+    void prepara() override { ++preparata; }
 };
 
 // A view that writes down, in order, every step the logic tells it:

@@ -85,22 +85,30 @@ void TestColoriSuoni::tavolozza_data()
     QTest::addColumn<int>("indice");
     QTest::addColumn<uint>("valore");   // &H00BBGGRR
     QTest::addColumn<QList<int>>("rgb");
+    // What the counts (black text) and the instructions (light cyan) are drawn in on it.
+    QTest::addColumn<uint>("conti");
+    QTest::addColumn<uint>("istruzione");
+    constexpr uint N = Colori::Nero, B = Colori::Bianco, C = Colori::Celeste;
     const struct {
         uint valore;
         int r, g, b;
+        uint conti, istruzione;
     } righe[] = {
-        {0x00C0C0FF, 255, 192, 192}, {0x008080FF, 255, 128, 128}, {0x000000FF, 255, 0, 0},
-        {0x0080C0FF, 255, 192, 128}, {0x000080FF, 255, 128, 0},   {0x00C0FFFF, 255, 255, 192},
-        {0x0000FFFF, 255, 255, 0},   {0x000040C0, 192, 64, 0},    {0x0080FF80, 128, 255, 128},
-        {0x0000C000, 0, 192, 0},     {0x00FFFFC0, 192, 255, 255}, {0x00FFFF00, 0, 255, 255},
-        {0x00FFC0C0, 192, 192, 255}, {0x00FFC0FF, 255, 192, 255}, {0x00FFC0FF, 255, 192, 255},
-        {0x00E0E0E0, 224, 224, 224}, {0x00FF0000, 0, 0, 255},     {0x00FF00FF, 255, 0, 255},
+        {0x00C0C0FF, 255, 192, 192, N, N}, {0x008080FF, 255, 128, 128, N, N}, {0x000000FF, 255, 0, 0, N, N},
+        {0x0080C0FF, 255, 192, 128, N, N}, {0x000080FF, 255, 128, 0, N, N},   {0x00C0FFFF, 255, 255, 192, N, N},
+        {0x0000FFFF, 255, 255, 0, N, N},   {0x000040C0, 192, 64, 0, B, B},    {0x0080FF80, 128, 255, 128, N, N},
+        {0x0000C000, 0, 192, 0, N, N},     {0x00FFFFC0, 192, 255, 255, N, N}, {0x00FFFF00, 0, 255, 255, N, N},
+        {0x00FFC0C0, 192, 192, 255, N, N}, {0x00FFC0FF, 255, 192, 255, N, N}, {0x00FFC0FF, 255, 192, 255, N, N},
+        {0x00E0E0E0, 224, 224, 224, N, N}, {0x00FF0000, 0, 0, 255, B, C},     {0x00FF00FF, 255, 0, 255, N, N},
     };
     int indice = 1;
     for (const auto& riga : righe) {
-        QTest::addRow("%d", indice) << indice << riga.valore << QList<int>{riga.r, riga.g, riga.b};
+        QTest::addRow("%d", indice) << indice << riga.valore << QList<int>{riga.r, riga.g, riga.b} << riga.conti
+                                    << riga.istruzione;
         ++indice;
     }
+    // Not in the palette: the black of a wrong answer.
+    QTest::newRow("black") << 0 << uint(N) << QList<int>{0, 0, 0} << uint(B) << uint(C);
 }
 
 void TestColoriSuoni::tavolozza()
@@ -109,6 +117,15 @@ void TestColoriSuoni::tavolozza()
     QFETCH(int, indice);
     QFETCH(uint, valore);
     QFETCH(QList<int>, rgb);
+    QFETCH(uint, conti);
+    QFETCH(uint, istruzione);
+    for (const auto& [testo, atteso] : {std::pair{Colori::Nero, conti}, {Colori::Celeste, istruzione}}) {
+        const ColoreVb scelto = Colori::leggibile(testo, valore);
+        QCOMPARE(scelto, ColoreVb(atteso));
+        QVERIFY(Colori::contrasto(scelto, valore) >= 4.5);   // every palette colour allows it
+    }
+    if (indice == 0)
+        return;
     QCOMPARE(Colori::tavolozza()[static_cast<std::size_t>(indice)], ColoreVb(valore));
     CasualeCopione casuale({per(indice, 18)});
     const ColoreVb disegnato = Colori::estrai(casuale);
@@ -198,12 +215,13 @@ void TestColoriSuoni::voceVera_data()
 
 void TestColoriSuoni::voceVera()
 {
-    // Reading never waits for the engine, and the voice lets go at once.
+    // Getting ready and reading never wait for the engine, and the voice lets go at once.
     QFETCH(QString, modulo);
     QElapsedTimer orologio;
     orologio.start();
     {
         VoceDifferita voce(modulo, {QStringLiteral("nessuno")});
+        voce.prepara();
         for (const char* parola : {"casa", "città", "pesce d'aprile"})
             voce.leggi(QString::fromUtf8(parola));
         QVERIFY2(orologio.elapsed() < 200, qPrintable(QString::number(orologio.elapsed())));

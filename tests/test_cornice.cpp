@@ -135,6 +135,7 @@ void TestCornice::avvio()
     QVERIFY(c.suonoAttivo());
     QCOMPARE(b.esercizio.presentati, 1);
     QCOMPARE(b.vista.prendi(), QStringList{QStringLiteral("aggiorna")});
+    QCOMPARE(b.voce.preparata, 1);   // the voice gets ready as the window opens with the sound on
     // The option is read once: changing it later does not change this window.
     b.stato.attendiBottone = !attendi;
     b.esercizio.giusto();
@@ -153,6 +154,7 @@ void TestCornice::avvioGuasto()
     b.esercizio.leggiParola();   // no word before the start-up
     QVERIFY(b.vista.passi.isEmpty());
     QVERIFY(b.voce.letti.isEmpty());
+    QCOMPARE(b.voce.preparata, 0);
 }
 
 void TestCornice::suonoSoloConSi()

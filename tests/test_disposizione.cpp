@@ -496,7 +496,8 @@ void TestDisposizione::scritte()
     confronta(&w, {"Text1", "", {630, 1155, 4965, 1035}, Arial, 24, true});   // empty until its first word
     confronta(&w, {"Text2", "", {sinistraRisposta, 2310, 4965, 1035}, Arial, 24, true});
     confronta(&w, {"SSCommand1", "Aiutami", {aiuto.x(), aiuto.y(), 2160, 1185}, Arial, 27.75, false});
-    QCOMPARE(controllo(&w, QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
+    // The light cyan of the instruction reads 2:1 on the design colour, orange, and gives way to black.
+    QCOMPARE(controllo(&w, QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(Qt::black));
     QVERIFY(!controllo(&w, QStringLiteral("Label3"))->autoFillBackground());
     QVERIFY(controllo<QLineEdit>(&w, QStringLiteral("Text1"))->isReadOnly());
     QCOMPARE(controllo(&w, QStringLiteral("Text1"))->focusPolicy(), Qt::TabFocus);
@@ -561,7 +562,8 @@ void TestDisposizione::treScelteEGriglia()
         QCOMPARE(controllo(w.get(), QStringLiteral("Bottone1"))->nextInFocusChain(), controllo(w.get(), QStringLiteral("Command1")));
         return;
     }
-    QCOMPARE(controllo(w.get(), QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(0x80, 0xFF, 0xFF));
+    // Black: the light cyan reads 2:1 on the design colour, orange.
+    QCOMPARE(controllo(w.get(), QStringLiteral("Label3"))->palette().color(QPalette::WindowText), QColor(Qt::black));
     for (const char* nome : {"Label7", "Label8", "Label9", "Label10"}) {
         auto* casella = controllo<QLabel>(w.get(), QString::fromLatin1(nome));
         QCOMPARE(casella->frameShape(), QFrame::Box);

@@ -190,6 +190,7 @@ void TestFinestre::esercizio()
         premi(f, tasto);
     };
     QWidget* menu = apriMenu();
+    QCOMPARE(programma->voce.preparata, 0);   // the title screen and the menu build no speech engine
     for (float v : estrazioni)
         programma->casuale.aggiungi({v});
     clicca(menu, bottoniDelMenu.value(form));
@@ -207,7 +208,16 @@ void TestFinestre::esercizio()
     QVERIFY(!controllo(f, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone1"));   // the window opens on its first answer
 
+    // The counts and their headings read on every background: black on the palette's, white on black.
+    auto colorati = [f] {
+        QList<QColor> colori;
+        for (const char* nome : {"Label1", "Label4", "EtichettaEsatti", "EtichettaErrati"})
+            colori.append(controllo(f, QString::fromLatin1(nome))->palette().color(QPalette::WindowText));
+        return colori;
+    };
+    QCOMPARE(colorati(), QList<QColor>(4, Qt::black));
     rispondi(f, 3 - giusto, Qt::Key_Space);
+    QCOMPARE(colorati(), QList<QColor>(4, Qt::white));
     QCOMPARE(testoDi(f, QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone%1").arg(3 - giusto));   // it stays
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
@@ -602,10 +612,11 @@ void TestFinestre::accessibilita()
     programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"
     pausaDelVerdetto();
     premi(f, Qt::Key_Space);
-    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "focus: femminile", "focus: maschile",
+    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa: maschile o femminile?", "focus: femminile", "focus: maschile",
                                             "notification: Sbagliato. Esatti 0, errati 1.", "focus: Parola",
                                             "focus: femminile", "description: Esatto. Esatti 1, errati 1.",
-                                            "focus: avanti", "description: mare", "focus: femminile"}));
+                                            "focus: avanti", "description: mare: maschile o femminile?",
+                                            "focus: femminile"}));
 
     // F10 opens the menu bar, as Alt does.
     premi(f, Qt::Key_F10);
@@ -630,7 +641,7 @@ void TestFinestre::avvioAllAttivazione()
                                         {"astratti.txt", nullptr},
                                         {{{"Bottone1", "uno", {360, 2520, 2535, 855}},
                                           {"Bottone2", "due", {3960, 2520, 2535, 855}}}},
-                                        24};
+                                        24, "uno o due?"};
     if (guasto)
         programma->cartella.togli(QStringLiteral("astratti.txt"));
     QWidget* menu = apriMenu();

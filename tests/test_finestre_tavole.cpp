@@ -416,7 +416,7 @@ void TestFinestreTavole::collettivi()
     QCOMPARE(sfondoDi(f), QColor(Qt::black));
     QCOMPARE(testoDi(f, "Label3_1"), QStringLiteral("flotta"));
     QCOMPARE(testoDi(f, "Label4_2"), QStringLiteral("scolari"));
-    QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::black));
+    QCOMPARE(testoEtichetta(f, "Label5"), QColor(Qt::white));   // the instruction reads on black
 
     programma->casuale.aggiungi({0.0f, per(6, 18)});
     QVERIFY(lascia(f, "Label3_4", "Label4_4"));

@@ -69,6 +69,8 @@ void TestModelloElenchi::controllo_data()
                                          << QStringList{"5:1"} << QStringList() << "riga 5: una parola è lunga più di 100";
     QTest::newRow("carattere di controllo") << "singolarePlurale.txt" << "uovo\tuova\nbue\tbu\x01oi\n"
                                             << QStringList{"2:2"} << QStringList() << "riga 2: contiene caratteri";
+    QTest::newRow("numerazione in una parola") << "MaschileFemminile.txt" << coppie + "re\t2. regina\n"
+                                               << QStringList{"5:2"} << QStringList() << "riga 5: ";
     QTest::newRow("alterato senza forme") << "alterati.txt" << "casa\tcasetta\t\t\t\nnaso\t\t\t\t\n"
                                           << QStringList{"2:2", "0:0"} << QStringList() << "riga 2: il nome \"naso\"";
     QTest::newRow("oltre il limite") << "composti.txt" << QStringLiteral("capostazione\n").repeated(501)

@@ -47,7 +47,9 @@ FormAvvio::FormAvvio(Applicazione& applicazione)
     // Load: the option waits for "avanti" until the menu changes it; a palette colour.
     auto& contesto = applicazione.contesto();
     contesto.stato.attendiBottone = true;
-    dipingiSfondo(this, Colori::estrai(contesto.casuale));
+    const ColoreVb sfondo = Colori::estrai(contesto.casuale);
+    dipingiSfondo(this, sfondo);
+    adattaTesti(this, sfondo);
 }
 
 void FormAvvio::keyPressEvent(QKeyEvent* evento)

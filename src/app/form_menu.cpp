@@ -65,6 +65,7 @@ FormMenu::FormMenu(Applicazione& applicazione)
     setTabOrder(precedente, attende);
     setTabOrder(attende, automatica);
 
+    adattaTesti(this, sfondo);
     (contesto.stato.attendiBottone ? attende : automatica)->setChecked(true);
     connect(gruppo, &QButtonGroup::idClicked, this,
             [&contesto](int indice) { contesto.stato.attendiBottone = indice != 0; });

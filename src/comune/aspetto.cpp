@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QLabel>
+#include <QRadioButton>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmapCache>
@@ -124,12 +126,37 @@ void coloraBottone(QWidget* bottone, const QColor& colore)
     bottone->setPalette(tavolozza);
 }
 
+namespace {
+
+// The text colour a widget was given, kept for adattaTesti().
+const char* const ColoreDato = "lumeri_coloreTesto";
+
+} // namespace
+
 void coloraTesto(QWidget* widget, ColoreVb valore)
 {
+    widget->setProperty(ColoreDato, valore);
     QPalette tavolozza = widget->palette();
     tavolozza.setColor(QPalette::WindowText, colore(valore));
     tavolozza.setColor(QPalette::Text, colore(valore));
     widget->setPalette(tavolozza);
+}
+
+void adattaTesti(QWidget* area, ColoreVb sfondo)
+{
+    for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool etichetta = qobject_cast<QLabel*>(w) && !w->autoFillBackground();
+        if (!etichetta && !qobject_cast<QRadioButton*>(w))
+            continue;
+        const QVariant dato = w->property(ColoreDato);
+        const ColoreVb dato_colore = dato.isValid() ? dato.value<ColoreVb>() : Colori::Nero;
+        const QColor voluto = colore(Colori::leggibile(dato_colore, sfondo));
+        if (w->palette().color(QPalette::WindowText) == voluto)
+            continue;
+        QPalette tavolozza = w->palette();
+        tavolozza.setColor(QPalette::WindowText, voluto);
+        w->setPalette(tavolozza);
+    }
 }
 
 QIcon icona(const QString& nome)

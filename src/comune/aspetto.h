@@ -35,8 +35,15 @@ void dipingiSfondo(QWidget* widget, ColoreVb valore);
 // Sets a button's face colour.
 void coloraBottone(QWidget* bottone, const QColor& colore);
 
-// Sets the colour of a label's or a box's text.
+// Sets the colour of a label's or a box's text. On a window's background
+// the colour may give way to black or white (adattaTesti()).
 void coloraTesto(QWidget* widget, ColoreVb valore);
+
+// Every label and option button drawn on `area`'s background, `sfondo`, in
+// a colour that reads there: the one given by coloraTesto() (black, the
+// window text, where none was given) where it reads, else black or white.
+// Boxes with a background of their own keep their text colour.
+void adattaTesti(QWidget* area, ColoreVb sfondo);
 
 // One of the program's pictures ("titolo", "sorriso", "ride", "triste",
 // "freccia"), crisp at every size and pixel density.

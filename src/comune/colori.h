@@ -27,6 +27,14 @@ const std::array<ColoreVb, 19>& tavolozza();
 // CaricaColori's draw: k = Int(Rnd × 18) + 1, and the palette colour k.
 ColoreVb estrai(SorgenteCasuale& casuale);
 
+// The contrast of two colours, from 1 (the same) to 21 (black and white),
+// as the guidelines for readable text on screen measure it.
+double contrasto(ColoreVb a, ColoreVb b);
+
+// The colour text given as `testo` is drawn in on `sfondo`: itself where it
+// reads well there (4.5:1), otherwise black or white, whichever reads better.
+ColoreVb leggibile(ColoreVb testo, ColoreVb sfondo);
+
 // Red, green and blue bytes of a colour.
 inline constexpr int rosso(ColoreVb c) { return int(c & 0xFF); }
 inline constexpr int verde(ColoreVb c) { return int((c >> 8) & 0xFF); }

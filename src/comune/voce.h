@@ -17,6 +17,9 @@ class Voce {
 public:
     virtual ~Voce() = default;
     virtual void leggi(const QString& testo) { Q_UNUSED(testo); }
+    // Gets the speech engine ready, without waiting for it, so that the first
+    // word is heard at once; nothing by default.
+    virtual void prepara() {}
 
     // Which of a speech engine's languages to read in: the Italian of Italy,
     // else the first other Italian; -1 where the engine speaks no Italian.

@@ -13,12 +13,19 @@ VoceDifferita::VoceDifferita(QString modulo, QStringList motori)
 
 VoceDifferita::~VoceDifferita() = default;
 
+void VoceDifferita::prepara()
+{
+    if (tentato)
+        return;
+    tentato = true;
+    reale.reset(creaDalModulo<Voce>(cartellaModulo, "lumeri_voce", "lumeriCreaVoce", motori));
+    if (reale)
+        reale->prepara();
+}
+
 void VoceDifferita::leggi(const QString& testo)
 {
-    if (!tentato) {
-        tentato = true;
-        reale.reset(creaDalModulo<Voce>(cartellaModulo, "lumeri_voce", "lumeriCreaVoce", motori));
-    }
+    prepara();
     if (reale)
         reale->leggi(testo);
 }

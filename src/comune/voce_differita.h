@@ -10,9 +10,9 @@
 #include <memory>
 
 // The program's voice. The real one lives in the module "lumeri_voce" beside
-// the program and is loaded the first time a word is read aloud. Without the
-// module, or without an Italian voice, nothing is heard and the program works
-// as always.
+// the program and is loaded the first time it is needed: when an exercise
+// opens with the sound on, or a word is read aloud. Without the module, or
+// without an Italian voice, nothing is heard and the program works as always.
 class VoceDifferita final : public Voce {
 public:
     // `motori`: the speech engines to try, in order; none: Speech Dispatcher
@@ -21,6 +21,7 @@ public:
     ~VoceDifferita() override;
 
     void leggi(const QString& testo) override;
+    void prepara() override;
 
 private:
     QString cartellaModulo;

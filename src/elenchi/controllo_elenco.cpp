@@ -34,10 +34,8 @@ QString chiave(const QStringList& record)
 
 FormaRecord formaDi(const DescrizioneElenco& elenco)
 {
-    if (stessoFile(elenco.file, Verifiche::FileAlterati))
-        return Verifiche::FormaAlterati;
-    const int campi = int(elenco.colonne.size());
-    return campi == 1 ? FormaRecord{1, 1u} : FormaRecord{campi};
+    // An empty field of a list of single words is passed over: an empty row there is no fault.
+    return elenco.colonne.size() == 1 ? FormaRecord{1, 1u} : elenco.forma();
 }
 
 QString campoSalvato(const QString& parola)
@@ -186,13 +184,6 @@ EsitoControllo ControlloElenco::controlla(const Tabella& tabella) const
 void ControlloElenco::avvisi(const Tabella& tabella, EsitoControllo& esito) const
 {
     QList<Segnalazione> trovati;
-    if (!tabella.isEmpty() && chiave(tabella.first()) == chiave(elenco_.colonne)
-        && (esito.guasti.isEmpty() || esito.guasti.first().riga != 1)) {
-        trovati.append(Segnalazione{1, 0,
-                                    suRiga(1, QStringLiteral("sembra un'intestazione (%1): toglila, i nomi delle "
-                                                             "colonne li mostra già la tabella.")
-                                                  .arg(elenco_.colonne.join(QStringLiteral(", "))))});
-    }
     QHash<QString, int> viste;
     for (qsizetype r = 0; r < tabella.size(); ++r) {
         const int riga = int(r + 1);

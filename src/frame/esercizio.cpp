@@ -32,6 +32,10 @@ std::optional<ErroreElenco> Esercizio::avvia()
     }
     presenta();
     avviato_ = true;
+    // The speech engine takes seconds to build: it is built now, in its own
+    // thread, so that the first word the pupil asks for is heard at once.
+    if (cornice_.suonoAttivo())
+        contesto.voce.prepara();
     mostra();
     return std::nullopt;
 }

@@ -2,13 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The voice that reads words aloud, built as a module of its own and loaded
-// the first time a word is read: Qt TextToSpeech and the speech engine behind
-// it are not loaded while the program starts.
+// when an exercise first needs it: Qt TextToSpeech and the speech engine
+// behind it are not loaded while the program starts.
+//
+// QT_LOGGING_RULES="lumeri.voce.debug=true" writes down, with the time, when
+// the engine is ready, when a word is asked for and when it begins to be
+// heard.
 
 #include "comune/voce.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QStringList>
 #include <QTextToSpeech>
@@ -16,6 +22,8 @@
 #include <memory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(registro, "lumeri.voce", QtWarningMsg)
 
 // Lives in the voice's own thread: finding the engine and its Italian voice
 // may take a while (Speech Dispatcher may have to be started), and the
@@ -27,12 +35,27 @@ public:
     {
     }
 
+    void prepara()
+    {
+        if (provata)
+            return;
+        provata = true;
+        QElapsedTimer orologio;
+        orologio.start();
+        motore = italiano();
+        qCDebug(registro) << "engine ready:" << (motore ? motore->engine() : QStringLiteral("none")) << "in"
+                          << orologio.elapsed() << "ms";
+        if (motore && registro().isDebugEnabled()) {
+            QObject::connect(motore.get(), &QTextToSpeech::stateChanged, this, [](QTextToSpeech::State stato) {
+                if (stato == QTextToSpeech::Speaking)
+                    qCDebug(registro) << "word heard";
+            });
+        }
+    }
+
     void leggi(const QString& testo)
     {
-        if (!provata) {
-            provata = true;
-            motore = italiano();
-        }
+        prepara();
         if (motore)
             motore->say(testo);   // stops the text still being read
     }
@@ -92,8 +115,15 @@ public:
             delete filo;
     }
 
+    // Both return at once; the engine is built, and the words read, in order in the voice's thread.
+    void prepara() override
+    {
+        QMetaObject::invokeMethod(lettrice, [l = lettrice] { l->prepara(); }, Qt::QueuedConnection);
+    }
+
     void leggi(const QString& testo) override
     {
+        qCDebug(registro) << "word asked for:" << testo;
         QMetaObject::invokeMethod(lettrice, [l = lettrice, testo] { l->leggi(testo); }, Qt::QueuedConnection);
     }
 
