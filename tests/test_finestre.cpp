@@ -612,10 +612,11 @@ void TestFinestre::accessibilita()
     programma->casuale.aggiungi({0.0f, per(2, 2), per(3, 4)});   // "mare"
     pausaDelVerdetto();
     premi(f, Qt::Key_Space);
-    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa", "focus: femminile", "focus: maschile",
+    QCOMPARE(ascolto.prendi(), (QStringList{"description: casa: maschile o femminile?", "focus: femminile", "focus: maschile",
                                             "notification: Sbagliato. Esatti 0, errati 1.", "focus: Parola",
                                             "focus: femminile", "description: Esatto. Esatti 1, errati 1.",
-                                            "focus: avanti", "description: mare", "focus: femminile"}));
+                                            "focus: avanti", "description: mare: maschile o femminile?",
+                                            "focus: femminile"}));
 
     // F10 opens the menu bar, as Alt does.
     premi(f, Qt::Key_F10);
@@ -640,7 +641,7 @@ void TestFinestre::avvioAllAttivazione()
                                         {"astratti.txt", nullptr},
                                         {{{"Bottone1", "uno", {360, 2520, 2535, 855}},
                                           {"Bottone2", "due", {3960, 2520, 2535, 855}}}},
-                                        24};
+                                        24, "uno o due?"};
     if (guasto)
         programma->cartella.togli(QStringLiteral("astratti.txt"));
     QWidget* menu = apriMenu();

@@ -210,8 +210,10 @@ void TestFinestreScritte::invio()
     Ascolto ascolto;
     pausaDelVerdetto();
     ::premi(f, Qt::Key_Space);   // "avanti"
-    // The box is emptied before it has the focus: the word is said once it has it.
-    QCOMPARE(ascolto.prendi(), (QStringList{"focus: Volgi al plurale", "notification: pesce d'aprile"}));
+    // The box is emptied before it has the focus: the word is said once it
+    // has it, with the box, so that the pupil knows to type.
+    QCOMPARE(ascolto.prendi(), (QStringList{"focus: Volgi al plurale",
+                                            "notification: Volgi al plurale, casella di testo: pesce d'aprile"}));
     QVERIFY(risposta->isEnabled());
     QVERIFY(risposta->text().isEmpty());
     QCOMPARE(f->focusWidget(), risposta);

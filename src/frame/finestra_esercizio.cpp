@@ -394,19 +394,23 @@ void FinestraEsercizio::metti(QWidget* controllo, bool annuncio)
     // The sentence goes with the control the focus comes to. But a text box
     // emptied for a new item tells of its cursor before the focus comes, and
     // a screen reader then says nothing of the focus: there the sentence
-    // comes once the focus is there.
+    // comes once the focus is there, and tells of the box too, so that the
+    // pupil knows to type: "Volgi al femminile, casella di testo: duca".
     const bool dopo = qobject_cast<QLineEdit*>(controllo) != nullptr;
     if (annuncio && !dopo)
         annunciaQui(controllo);
     controllo->setFocus(Qt::OtherFocusReason);
-    if (annuncio && dopo)
-        annunciaQui(controllo);
+    if (annuncio && dopo) {
+        QAccessibleInterface* casella = QAccessible::queryAccessibleInterface(controllo);
+        const QString nome = casella ? casella->text(QAccessible::Name) : QString();
+        annunciaQui(controllo, nome.isEmpty() ? QString() : nome + QStringLiteral(", casella di testo: "));
+    }
 }
 
-void FinestraEsercizio::annunciaQui(QWidget* controllo)
+void FinestraEsercizio::annunciaQui(QWidget* controllo, const QString& prima)
 {
     annunciato = esercizio().numeroAnnuncio();
-    Interfaccia::annuncia(controllo, esercizio().annuncio());
+    Interfaccia::annuncia(controllo, prima + esercizio().annuncio());
 }
 
 void FinestraEsercizio::riprendiFuoco()

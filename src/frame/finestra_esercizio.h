@@ -71,7 +71,8 @@ private:
     void apriBarraDeiMenu();
     // The focus to `controllo`, with the new sentence for a screen reader, if any.
     void metti(QWidget* controllo, bool annuncio);
-    void annunciaQui(QWidget* controllo);
+    // The logic's sentence at `controllo`, after `prima`.
+    void annunciaQui(QWidget* controllo, const QString& prima = {});
     // The focus back where it was before a message box or a command of the
     // menu bar took it: on the last control of the window that had it, or,
     // where that can take it no more, where a new state would put it.

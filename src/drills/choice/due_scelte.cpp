@@ -16,24 +16,29 @@ constexpr int H = 855;
 const std::array<ConfigDueScelte, 6> configurazioni = {{
     { 1, ModoDueScelte::Parole,
       {"FemminileSingolare.txt", "FemminilePlurale.txt"}, {"MaschileSingolare.txt", "MaschilePlurale.txt"},
-      {{{"Bottone1", "femminile", {360, A, 2535, H}}, {"Bottone2", "maschile", {3960, A, 2535, H}}}}, 24 },
+      {{{"Bottone1", "femminile", {360, A, 2535, H}}, {"Bottone2", "maschile", {3960, A, 2535, H}}}}, 24,
+      "maschile o femminile?" },
     { 4, ModoDueScelte::Coppie,
       {"MaschileFemminile.txt", nullptr}, {"falsi maschili.txt", nullptr},
       {{{"Bottone1", "maschile/femminile veri", {210, A, 3165, H}},
-        {"Bottone2", "maschile/femminile falsi", {3570, A, 3165, H}}}}, 15.75 },
+        {"Bottone2", "maschile/femminile falsi", {3570, A, 3165, H}}}}, 15.75,
+      "maschile e femminile veri o falsi?" },
     { 5, ModoDueScelte::Parole,
       {"FemminileSingolare.txt", "MaschileSingolare.txt"}, {"FemminilePlurale.txt", "MaschilePlurale.txt"},
-      {{{"Bottone1", "singolare", {360, A, 2535, H}}, {"Bottone2", "plurale", {3960, A, 2535, H}}}}, 24 },
+      {{{"Bottone1", "singolare", {360, A, 2535, H}}, {"Bottone2", "plurale", {3960, A, 2535, H}}}}, 24,
+      "singolare o plurale?" },
     { 9, ModoDueScelte::Parole,
       {"concreti.txt", nullptr}, {"astratti.txt", nullptr},
-      {{{"Bottone1", "concreto", {360, A, 2535, H}}, {"Bottone2", "astratto", {3960, A, 2535, H}}}}, 24 },
+      {{{"Bottone1", "concreto", {360, A, 2535, H}}, {"Bottone2", "astratto", {3960, A, 2535, H}}}}, 24,
+      "concreto o astratto?" },
     { 10, ModoDueScelte::Maiuscole,
       {"propri.txt", nullptr}, {"comuni.txt", nullptr},
-      {{{"Bottone1", "proprio", {360, A, 2535, H}}, {"Bottone2", "comune", {3960, A, 2535, H}}}}, 24 },
+      {{{"Bottone1", "proprio", {360, A, 2535, H}}, {"Bottone2", "comune", {3960, A, 2535, H}}}}, 24,
+      "proprio o comune?" },
     { 15, ModoDueScelte::Alterati,
       {"alterati.txt", nullptr}, {"falsialterati.txt", nullptr},
       {{{"Bottone1", "alterato vero", {525, A, 2535, H}}, {"Bottone2", "alterato falso", {3780, A, 2535, H}}}},
-      15.75 },
+      15.75, "alterato vero o falso?" },
 }};
 // clang-format on
 
@@ -155,4 +160,10 @@ QStringList LogicaDueScelte::paroleElemento(int lista, int indice)
         alterato = record.value(campo - 1);
     }
     return {record.value(0), alterato};
+}
+
+QString LogicaDueScelte::descrizione() const
+{
+    const QString item = EsercizioAScelta::descrizione();
+    return item.isEmpty() ? item : item + QStringLiteral(": ") + QString::fromUtf8(config_.domanda);
 }

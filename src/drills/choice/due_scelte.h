@@ -26,6 +26,8 @@ struct ConfigDueScelte {
     // size of their captions in points.
     std::array<ControlloDisposto, 2> bottoni;
     double puntiRisposta;
+    // The question a screen reader asks with the item: "maschile o femminile?".
+    const char* domanda;
 };
 
 // The configuration of one of the six windows (Form1, Form4, Form5, Form9,
@@ -37,6 +39,9 @@ const ConfigDueScelte* configDueScelte(int form);
 class LogicaDueScelte final : public EsercizioAScelta {
 public:
     LogicaDueScelte(Contesto& contesto, const ConfigDueScelte& config);
+
+    // The item with the window's question: "orsi: maschile o femminile?".
+    QString descrizione() const override;
 
 protected:
     std::optional<ErroreElenco> caricaElenchi() override;
