@@ -155,6 +155,19 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     comando(QStringLiteral("&Riprendi la tua copia"))->trigger();
     QCOMPARE(ArchivioElenchi::contenuto(file).value_or(QByteArray()), QByteArray("gallo,gallina\n"));
     QCOMPARE(editor.modello()->rowCount(), 1);
+
+    // One who can write the room's folder may save the list for the whole room; her folder stays as it is.
+    CartelleProgramma conAula = cartelle(sua);
+    conAula.sistema = {radice.filePath(QStringLiteral("aula/lumeri/testi"))};
+    FinestraElenchi perAula(ArchivioElenchi(conAula), esercizi(), QStringLiteral("MaschileFemminile.txt"));
+    QVERIFY(!comando(QStringLiteral("Salva per tutta l'&aula"))->isVisible());   // she has no room folder
+    const QList<QAction*> azioni = perAula.findChildren<QAction*>();
+    QVERIFY(std::any_of(azioni.begin(), azioni.end(), [](QAction* a) {
+        return a->text() == QStringLiteral("Salva per tutta l'&aula") && a->isVisible();
+    }));
+    QVERIFY(perAula.salva(true));
+    QCOMPARE(ArchivioElenchi::contenuto(QDir(conAula.sistema.first()).filePath(QStringLiteral("MaschileFemminile.txt"))),
+             std::optional<QByteArray>("gallo,gallina\n"));
 }
 
 QTEST_MAIN(TestFinestraElenchi)
