@@ -1049,7 +1049,9 @@ std::optional<ErroreElenco> LettoreElenchi::leggiTesto(const QString& nome, QStr
     const QStringList lette = cartelle();
     const QFileInfo info = cercaFile(lette, nome);
     const QString percorso = info.filePath();
-    fonte = Fonte{nome, {}};
+    // A file no folder holds is named as the teacher's guide spells it.
+    const DescrizioneElenco* elenco = descrizioneElenco(nome);
+    fonte = Fonte{elenco ? elenco->file : nome, {}};
     if (percorso.isEmpty()) {
         QStringList dove;
         for (const QString& letta : lette)

@@ -77,7 +77,11 @@ struct DescrizioneElenco {
     unsigned vuotiAmmessi = 0;   // the fields that may be empty, as FormaRecord has them
 
     // The shape of its records as the windows read them.
-    FormaRecord forma() const { return FormaRecord(int(colonne.size()), vuotiAmmessi); }
+    // A list of single nouns passes over an empty field.
+    FormaRecord forma() const
+    {
+        return colonne.size() == 1 ? FormaRecord(1, 1u) : FormaRecord(int(colonne.size()), vuotiAmmessi);
+    }
 };
 
 // The sixteen lists, in the order a teacher meets them.

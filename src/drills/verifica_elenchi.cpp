@@ -59,6 +59,13 @@ bool nonDiTesto(const QString& nome)
     return formati.contains(QFileInfo(nome).suffix(), Qt::CaseInsensitive);
 }
 
+// What a spreadsheet or a word processor keeps beside a file it has open
+// (".~lock.alterati.txt#", "~$alterati.docx"): gone once it is closed.
+bool fileDiBlocco(const QString& nome)
+{
+    return (nome.startsWith(QLatin1String(".~lock.")) && nome.endsWith(u'#')) || nome.startsWith(QLatin1String("~$"));
+}
+
 // What `cartella` holds that no exercise reads: every file and folder but
 // the lists found there and what the file manager hides.
 QList<Problema> nonLetti(const QString& cartella)
@@ -74,7 +81,7 @@ QList<Problema> nonLetti(const QString& cartella)
                                                             QDir::Name);
     for (const QFileInfo& voce : voci) {
         const QString nome = voce.fileName();
-        if (letti.contains(nome))
+        if (letti.contains(nome) || fileDiBlocco(nome))
             continue;
         QString guasto;
         const QString voluto = voce.isDir() ? QString() : nomeVoluto(nome);

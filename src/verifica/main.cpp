@@ -7,7 +7,9 @@
 
 #include "comune/cartelle.h"
 #include "comune/elenchi.h"
+#include "comune/stato.h"
 #include "drills/registro.h"
+#include "drills/verifiche.h"
 #include "drills/verifica_elenchi.h"
 
 #include <QCoreApplication>
@@ -20,6 +22,7 @@ namespace {
 
 const char* const Aiuto =
     "Uso: lumeri-verifica [--solo] [CARTELLA]\n"
+    "     lumeri-verifica --mostra FILE\n"
     "     lumeri-verifica --prepara [FILE...]\n"
     "\n"
     "Controlla gli elenchi di parole di Catalogare i lumeri prima di una lezione.\n"
@@ -41,6 +44,12 @@ const char* const Aiuto =
     "Opzioni:\n"
     "  --solo      controlla soltanto gli elenchi di CARTELLA, senza quelli\n"
     "              forniti col programma: ogni file deve essere lì\n"
+    "  --mostra    scrive l'elenco FILE come lo legge il programma, dalla\n"
+    "              cartella da cui lo prende (o da quella di FILE, se è un\n"
+    "              percorso): un record per riga, con il numero della riga del\n"
+    "              file dove comincia e le sue parole separate da \" | \", per\n"
+    "              esempio \"3: gallo | gallina\"; oppure il problema che il\n"
+    "              programma vi trova, ed esce con 1\n"
     "  --prepara   crea la cartella dell'insegnante, se manca, e vi copia gli\n"
     "              elenchi forniti col programma che si nominano (tutti, se non\n"
     "              se ne nomina nessuno), da modificare; un file che c'è già non\n"
@@ -124,6 +133,54 @@ int prepara(const CartelleProgramma& cartelle, const QStringList& richiesti, QTe
     return esito;
 }
 
+// The list `file` (a name, or a path to a file) as the program reads it, a
+// record a line; or its fault, with exit 1.
+int mostra(const CartelleProgramma& cartelle, const QString& file, QTextStream& uscita)
+{
+    QStringList lette = cartelle.elenchi();
+    QString nome = file;
+    const QFileInfo percorso(file);
+    if (file.contains(u'/') || file.contains(QDir::separator())) {
+        if (!percorso.isFile()) {
+            uscita << "lumeri-verifica: il file " << QDir::toNativeSeparators(file) << " non esiste.\n";
+            return 1;
+        }
+        nome = percorso.fileName();
+        lette.prepend(percorso.absolutePath());
+    }
+    const DescrizioneElenco* elenco = descrizioneElenco(nome);
+    if (!elenco)
+        elenco = descrizioneElenco(nome + QStringLiteral(".txt"));
+    if (!elenco) {
+        const QString voluto = nomeVoluto(nome);
+        uscita << "lumeri-verifica: " << virgolettato(nome) << " non è il nome di un elenco di parole"
+               << (voluto.isEmpty() ? QString() : QStringLiteral(" (forse %1?)").arg(virgolettato(voluto)))
+               << ". Gli elenchi sono: " << nomiElenchi().join(QStringLiteral(", ")) << ".\n";
+        return 1;
+    }
+    const LettoreElenchi lettore(lette);
+    Tabella tabella;
+    QList<int> righe;
+    Fonte fonte;
+    auto errore = lettore.caricaRecord(elenco->file, elenco->forma(), StatoComune::MassimoVoci, tabella, &righe, &fonte);
+    if (!errore && elenco->file == Verifiche::FileAlterati) {
+        Tabella alterati;   // and every noun with an altered form, as each window that reads it asks
+        errore = Verifiche::caricaAlterati(lettore, StatoComune::MassimoVoci, alterati);
+    }
+    if (errore) {
+        uscita << Problema{*errore, {}}.riga() << '\n';
+        return 1;
+    }
+    uscita << QStringLiteral("%1, dal file %2 della cartella %3:\n")
+                  .arg(elenco->nome, virgolettato(fonte.file), QDir::toNativeSeparators(fonte.cartella));
+    for (qsizetype r = 0; r < tabella.size(); ++r) {
+        if (elenco->colonne.size() == 1 && tabella[r].value(0).isEmpty())
+            continue;   // an empty field of a list of nouns is passed over
+        uscita << righe[r] << ": " << tabella[r].join(QStringLiteral(" | ")) << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -134,7 +191,7 @@ int main(int argc, char* argv[])
     QTextStream uscita(stdout);
     QTextStream errori(stderr);
 
-    bool solo = false, preparare = false;
+    bool solo = false, preparare = false, mostrare = false;
     QStringList cartelle;
     const QStringList argomenti = QCoreApplication::arguments().mid(1);
     for (const QString& argomento : argomenti) {
@@ -146,6 +203,8 @@ int main(int argc, char* argv[])
             solo = true;
         } else if (argomento == QLatin1String("--prepara")) {
             preparare = true;
+        } else if (argomento == QLatin1String("--mostra")) {
+            mostrare = true;
         } else if (argomento.startsWith(u'-')) {
             errori << "lumeri-verifica: opzione sconosciuta " << argomento
                    << ". Per l'aiuto: lumeri-verifica --help\n";
@@ -162,10 +221,24 @@ int main(int argc, char* argv[])
         }
         return prepara(programmaCartelle, cartelle, uscita, errori);
     }
+    if (mostrare) {
+        if (solo || cartelle.size() != 1) {
+            errori << "lumeri-verifica: --mostra vuole un FILE, e nient'altro. Per l'aiuto: lumeri-verifica --help\n";
+            return 1;
+        }
+        return mostra(programmaCartelle, cartelle.first(), uscita);
+    }
     if (cartelle.size() > 1 || (solo && cartelle.isEmpty())) {
         errori << "lumeri-verifica: "
                << (cartelle.size() > 1 ? "si controlla una cartella alla volta." : "--solo vuole una CARTELLA.")
                << " Per l'aiuto: lumeri-verifica --help\n";
+        return 1;
+    }
+    if (!cartelle.isEmpty() && QFileInfo(cartelle.first()).isFile()) {
+        errori << "lumeri-verifica: " << QDir::toNativeSeparators(cartelle.first())
+               << " è un file, non una cartella: si controlla una cartella intera. Per vedere come il programma "
+                  "legge questo file: lumeri-verifica --mostra "
+               << QDir::toNativeSeparators(cartelle.first()) << "\n";
         return 1;
     }
     if (!cartelle.isEmpty() && !QFileInfo(cartelle.first()).isDir()) {
