@@ -326,11 +326,16 @@ void TestDisposizione::cornice()
     QFETCH(double, scala);
     Contesto& contesto = programma->applicazione.contesto();
     SoloCornice w(contesto, navigazione, form);
-    w.show();
+    Interfaccia::mostra(&w);
+    // The window opens wholly inside the screen's work area, in its middle.
+    const QRect lavoro = w.screen()->availableGeometry();
+    const QRect aperta = w.frameGeometry();
+    QVERIFY2(lavoro.contains(aperta) && (lavoro.center() - aperta.center()).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(aperta.x()).arg(aperta.y()).arg(aperta.width()).arg(aperta.height())));
     QWidget* sfondo = controllo(&w, QStringLiteral("sfondo"));
     QPoint margine;
-    const bool intero = scala == 0;
-    const auto indietro = qScopeGuard([&w, intero] {
+    bool intero = scala == 0;
+    const auto indietro = qScopeGuard([&w, &intero] {
         if (intero)
             QTest::keyClick(&w, Qt::Key_F11);   // back, for the rows that follow
     });
@@ -340,7 +345,8 @@ void TestDisposizione::cornice()
     } else {
         // F11: the largest scale at which the layout fits the screen below
         // the menu bar, in proportion; the client area fills the rest of the
-        // screen, the layout in its middle.
+        // screen, the layout in its middle. Moved by the pupil first.
+        w.move(lavoro.topLeft() + QPoint(10, 20));
         QTest::keyClick(&w, Qt::Key_F11);
         QVERIFY(w.isFullScreen());
         scala = Interfaccia::scala(&w);
@@ -374,6 +380,13 @@ void TestDisposizione::cornice()
     QVERIFY(controllo(&w, QStringLiteral("ComandoIconaNo"))->isVisible());
     QVERIFY(!controllo(&w, QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!controllo(&w, QStringLiteral("BottoneAvanti"))->isEnabled());
+    if (intero) {
+        // F11 again: back where it stood, at scale 1.
+        intero = false;
+        QTest::keyClick(&w, Qt::Key_F11);
+        QVERIFY(!w.isFullScreen());
+        QCOMPARE(w.frameGeometry(), aperta.translated(lavoro.topLeft() + QPoint(10, 20) - aperta.topLeft()));
+    }
 }
 
 void TestDisposizione::barraDeiMenu_data()

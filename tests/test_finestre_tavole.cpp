@@ -329,6 +329,13 @@ void TestFinestreTavole::cataloga()
         QVERIFY(risponditore.risposto);
         QCOMPARE(risponditore.testo, QStringLiteral("Vuoi tornare al menù?"));
         QCOMPARE(fuocoDi(f), QStringLiteral("Label4"));
+        // A box pressed with nothing in the hand says what to do first.
+        QVERIFY(portaFuoco(f, QStringLiteral("Label6_0")));
+        f->activateWindow();   // where the focus is, as in the active window
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        ascolto.prendi();
+        premi(f, Qt::Key_Return);
+        QVERIFY(ascolto.prendi().contains(QStringLiteral("notification: Prima prendi una parola")));
     }
 
     QVERIFY(lascia(f, "Label4", "Label6_1"));

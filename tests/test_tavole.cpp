@@ -195,6 +195,9 @@ void TestTavole::catalogaTavola()
     l.lascia(0, 3);
     QCOMPARE(b.stato.contaEsatti, qint16(5));
     QCOMPARE(b.stato.contaErrati, qint16(3));
+    // The end of a board is told, unlike any other right drop.
+    QVERIFY2(l.annuncio().startsWith(QStringLiteral("Esatto. Esatti 5, errati 3. Tabellone completato.")),
+             qPrintable(l.annuncio()));
     QCOMPARE(b.casuale.rimasti(), 0);
     if (!attendi) {
         // The next board at once, on an empty grid.

@@ -5,7 +5,7 @@
 #include "comune/aspetto.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLayout>
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace Interfaccia {
 
@@ -88,6 +89,7 @@ public:
     const QSize twip;
     double scala = 1.0;
     QPoint margine;   // where the layout starts in the area, in pixels
+    std::optional<QPoint> normale;   // where the window's client area stood before the whole screen
     // A control given a place, a font or a picture lives as long as its window.
     QHash<const QWidget*, Dato> dati;
 
@@ -209,6 +211,11 @@ void impostaScala(QWidget* finestra, double s, const QSize& schermo)
 
 namespace {
 
+// The frame the window manager draws around a window of the program (title
+// bar, borders), as last seen on one shown out of the whole screen; none
+// before the first.
+QMargins cornice();
+
 // The largest scale at which the window's layout fits the screen, in
 // proportion. The menu bar above it grows with the scale too: measured at the
 // scale the layout alone would take, it leaves a scale that surely fits; the
@@ -220,6 +227,10 @@ void inTuttoLoSchermo(QWidget* finestra)
     if (!d || !schermo)
         return;
     const QRect tutto = schermo->geometry();
+    if (finestra->isVisible() && !finestra->isFullScreen()) {
+        d->normale = finestra->geometry().topLeft();
+        cornice();   // measured while the window still has its frame
+    }
     const QSize twip = d->twip;
     auto scalaSotto = [&](double s) {
         scalaCaratteri(*d, s);
@@ -235,6 +246,46 @@ void inTuttoLoSchermo(QWidget* finestra)
     finestra->showFullScreen();
 }
 
+QMargins cornice()
+{
+    static QMargins vista;
+    const auto misura = [](const QWidget* w) {
+        const QRect dentro = w->geometry();
+        const QRect fuori = w->frameGeometry();
+        return QMargins(dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
+                        fuori.bottom() - dentro.bottom());
+    };
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->isFullScreen() && Disposizione::di(w) && !misura(w).isNull()) {
+            vista = misura(w);
+            break;
+        }
+    }
+    return vista;
+}
+
+// A window not in the whole screen stands wholly inside its screen's work
+// area (clear of panels and docks), in the middle of it; one larger than
+// the work area keeps its title bar in it. A window not shown yet is placed
+// by its frame's corner, which the window manager resolves once it has drawn
+// the frame; one back from the whole screen by its client area, since its
+// frame is not measured again until later.
+void alCentro(QWidget* finestra)
+{
+    const QScreen* schermo = finestra->screen();
+    if (!schermo)
+        return;
+    const QRect lavoro = schermo->availableGeometry();
+    const QMargins bordo = cornice();
+    const QSize tutta = finestra->size().grownBy(bordo);
+    const QPoint angolo(std::max(lavoro.left(), lavoro.left() + (lavoro.width() - tutta.width()) / 2),
+                        std::max(lavoro.top(), lavoro.top() + (lavoro.height() - tutta.height()) / 2));
+    if (finestra->isVisible())
+        finestra->setGeometry(QRect(angolo + QPoint(bordo.left(), bordo.top()), finestra->size()));
+    else
+        finestra->move(angolo);
+}
+
 } // namespace
 
 void mostra(QWidget* finestra)
@@ -243,11 +294,22 @@ void mostra(QWidget* finestra)
         inTuttoLoSchermo(finestra);
         return;
     }
+    const bool daCollocare = !finestra->isVisible() || finestra->isFullScreen();
     if (finestra->isFullScreen())
         finestra->showNormal();
-    const Disposizione* d = Disposizione::di(finestra);
+    Disposizione* d = Disposizione::di(finestra);
     if (d && (d->scala != 1.0 || !d->margine.isNull()))
         impostaScala(finestra, 1.0);
+    if (daCollocare) {
+        // Its size first, menu bar included, then its place: back where it
+        // stood before the whole screen, or in the middle of the screen.
+        if (QLayout* disposizione = finestra->layout())
+            disposizione->activate();
+        if (d && d->normale)
+            finestra->setGeometry(QRect(*std::exchange(d->normale, std::nullopt), finestra->size()));
+        else
+            alCentro(finestra);
+    }
     finestra->show();
 }
 

@@ -530,9 +530,13 @@ CasellaBersaglio::CasellaBersaglio(QWidget* genitore, const QString& nome, int i
 
 void CasellaBersaglio::premi()
 {
-    CasellaTrascinabile* casella = tenuta;
-    if (!casella || !isEnabled())
+    CasellaTrascinabile* casella = tenutaIn(this);
+    if (!isEnabled())
         return;
+    if (!casella) {   // Space or Enter with nothing in the hand
+        annuncia(this, QStringLiteral("Prima prendi una parola"));
+        return;
+    }
     // A word not placed stays in the hand, to be tried on another box; the
     // window empties the hand once one is placed (Controlli::lasciaPresa).
     if (ricevi(casella))

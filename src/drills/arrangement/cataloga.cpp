@@ -112,6 +112,7 @@ void LogicaCataloga::presentaElemento()
 void LogicaCataloga::presentaParola()
 {
     if (numero == Parole) {
+        annuncia(QStringLiteral("Tabellone completato."));
         prosegui();   // the board is over
         return;
     }

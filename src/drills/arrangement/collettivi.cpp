@@ -103,8 +103,10 @@ void LogicaCollettivi::lascia(int sorgente, int bersaglio)
     if (cornice().sfondo() == Colori::Nero)
         caricaColori();
     trascinabili_[std::size_t(sorgente)] = false;
-    if (++abbinati_ == Coppie)
+    if (++abbinati_ == Coppie) {
+        annuncia(QStringLiteral("Tabellone completato."));
         prosegui();
+    }
     else
         chiediFuoco(Fuoco::Risposta);
     mostra();
