@@ -39,6 +39,38 @@ int fini(QStringView testo)
     return n;
 }
 
+// What a word that reaches a window may hold: letters (with their marks),
+// apostrophes, blanks and hyphens, and what only quotes hold (separators,
+// line ends). Nothing unseen: no format character, no other blank.
+bool diUnaParola(const QString& parola)
+{
+    for (qsizetype i = 0; i < parola.size(); ++i) {
+        char32_t u = parola[i].unicode();
+        if (parola[i].isHighSurrogate() && i + 1 < parola.size() && parola[i + 1].isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(parola[i], parola[i + 1]);
+            ++i;
+        }
+        if (QChar::isLetter(u) || QChar::isMark(u))
+            continue;
+        switch (u) {
+        case u'\'':
+        case 0x2019:
+        case 0x2018:
+        case u' ':
+        case u'-':
+        case u',':
+        case u';':
+        case u'\t':
+        case u'\r':
+        case u'\n':
+            continue;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
 bool virgolette(QChar c)
 {
     return c == u'"' || c == u'\u201C' || c == u'\u201D' || c == u'\u201E' || c == u'\u00AB';
@@ -89,6 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
             const char16_t u = c.unicode();
             verifica(!((u < 0x20 && u != u'\t' && !fineRiga(c)) || u == 0x7F), "no control character in a field");
         }
+        verifica(diUnaParola(campo.testo), "a word holds letters, apostrophes, blanks and hyphens, nothing unseen");
+        verifica(campo.testo == campo.testo.normalized(QString::NormalizationForm_C), "every word is composed (NFC)");
     }
 
     // Records of one field, of pairs, and of "alterati.txt": a word, then four that may be missing.

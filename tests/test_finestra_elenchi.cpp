@@ -168,6 +168,18 @@ void TestFinestraElenchi::modificaIncollaSalvaRiapri()
     QVERIFY(perAula.salva(true));
     QCOMPARE(ArchivioElenchi::contenuto(QDir(conAula.sistema.first()).filePath(QStringLiteral("MaschileFemminile.txt"))),
              std::optional<QByteArray>("gallo,gallina\n"));
+
+    // A list of hers the program refuses may hold more than the table shows: saving keeps it aside first.
+    const QByteArray rotto = "gallo,gallina\n\"lupo,lupa\n";
+    QFile suo(QDir(sua).filePath(QStringLiteral("singolarePlurale.txt")));
+    QVERIFY(suo.open(QIODevice::WriteOnly));
+    suo.write(rotto);
+    suo.close();
+    FinestraElenchi rifiutato(ArchivioElenchi(cartelle(sua)), esercizi(), QStringLiteral("singolarePlurale.txt"));
+    rifiutato.modello()->sostituisci({{QStringLiteral("uovo"), QStringLiteral("uova")}});
+    QVERIFY(rifiutato.salva());
+    QCOMPARE(ArchivioElenchi::contenuto(ArchivioElenchi(cartelle(sua)).percorsoRiserva(QStringLiteral("singolarePlurale.txt"))),
+             std::optional<QByteArray>(rotto));
 }
 
 QTEST_MAIN(TestFinestraElenchi)

@@ -389,6 +389,21 @@ void TestVerifica::cartellaDellInsegnante()
     QVERIFY2(uscita.codice == 0, qPrintable(uscita.righe.join(u'\n') + uscita.errori));
     QVERIFY2(!uscita.righe.value(0).contains(QStringLiteral(", poi ")), qPrintable(uscita.righe.value(0)));
 
+    // Her lists one folder up, or in a folder spelled in other letters, are never read: each is named.
+    const QString suLumeri = QDir(utente.path()).filePath(QStringLiteral("lumeri"));
+    const QString maiuscole = QDir(utente.path()).filePath(QStringLiteral("Lumeri/Testi"));
+    scrivi(suLumeri, QStringLiteral("concreti.txt"), "casa\n");
+    scrivi(maiuscole, QStringLiteral("Propri.txt"), "Roma\n");
+    uscita = verifica({}, utente.path());
+    QCOMPARE(uscita.codice, 1);
+    const QString sposta = QStringLiteral("della cartella %1: il programma non legge questa cartella: sposta il file "
+                                          "nella cartella %2.");
+    QCOMPARE(uscita.righe.mid(1, 2),
+             (QStringList{"\"concreti.txt\" " + sposta.arg(QDir::toNativeSeparators(suLumeri), QDir::toNativeSeparators(insegnante)),
+                          "\"Propri.txt\" " + sposta.arg(QDir::toNativeSeparators(maiuscole), QDir::toNativeSeparators(insegnante))}));
+    QFile::remove(QDir(suLumeri).filePath(QStringLiteral("concreti.txt")));
+    QDir(QDir(utente.path()).filePath(QStringLiteral("Lumeri"))).removeRecursively();
+
     // Enough records for the altered-noun board; the second has no altered form.
     const QByteArray altri = "gatto,gattino,gattone,,\nlibro,libretto,librone,,\n";
     scrivi(insegnante, QStringLiteral("Alterati.txt"), "casa,casetta,,,\nnaso,,,,\n" + altri);

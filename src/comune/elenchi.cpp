@@ -876,7 +876,7 @@ private:
         const QString esempio = vista(prima).toString().split(u' ', Qt::SkipEmptyParts).join(u',');
         return fonte.errore(riga(prima),
                             QStringLiteral("le parole di un record sono separate da spazi: separale con una virgola, "
-                                           "così: %1")
+                                           "così: %1.")
                                 .arg(esempio));
     }
 

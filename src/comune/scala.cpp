@@ -211,6 +211,11 @@ void impostaScala(QWidget* finestra, double s, const QSize& schermo)
 
 namespace {
 
+// The frame the window manager draws around a window of the program (title
+// bar, borders), as last seen on one shown out of the whole screen; none
+// before the first.
+QMargins cornice();
+
 // The largest scale at which the window's layout fits the screen, in
 // proportion. The menu bar above it grows with the scale too: measured at the
 // scale the layout alone would take, it leaves a scale that surely fits; the
@@ -222,8 +227,10 @@ void inTuttoLoSchermo(QWidget* finestra)
     if (!d || !schermo)
         return;
     const QRect tutto = schermo->geometry();
-    if (finestra->isVisible() && !finestra->isFullScreen())
+    if (finestra->isVisible() && !finestra->isFullScreen()) {
         d->normale = finestra->geometry().topLeft();
+        cornice();   // measured while the window still has its frame
+    }
     const QSize twip = d->twip;
     auto scalaSotto = [&](double s) {
         scalaCaratteri(*d, s);
@@ -239,9 +246,7 @@ void inTuttoLoSchermo(QWidget* finestra)
     finestra->showFullScreen();
 }
 
-// The frame the window manager draws around a window of the program (title
-// bar, borders), as seen on one already shown; none before the first.
-QMargins cornice(const QWidget* finestra)
+QMargins cornice()
 {
     static QMargins vista;
     const auto misura = [](const QWidget* w) {
@@ -251,7 +256,7 @@ QMargins cornice(const QWidget* finestra)
                         fuori.bottom() - dentro.bottom());
     };
     for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != finestra && w->isVisible() && !w->isFullScreen() && Disposizione::di(w) && !misura(w).isNull()) {
+        if (w->isVisible() && !w->isFullScreen() && Disposizione::di(w) && !misura(w).isNull()) {
             vista = misura(w);
             break;
         }
@@ -271,7 +276,7 @@ void alCentro(QWidget* finestra)
     if (!schermo)
         return;
     const QRect lavoro = schermo->availableGeometry();
-    const QMargins bordo = cornice(finestra);
+    const QMargins bordo = cornice();
     const QSize tutta = finestra->size().grownBy(bordo);
     const QPoint angolo(std::max(lavoro.left(), lavoro.left() + (lavoro.width() - tutta.width()) / 2),
                         std::max(lavoro.top(), lavoro.top() + (lavoro.height() - tutta.height()) / 2));

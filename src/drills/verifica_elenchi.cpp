@@ -107,6 +107,50 @@ QList<Problema> nonLetti(const QString& cartella)
 
 } // namespace
 
+QList<Problema> fuoriPosto(const QStringList& testi)
+{
+    QList<Problema> problemi;
+    QStringList viste;
+    const auto guarda = [&](const QString& cartella, const QString& giusta) {
+        const QString canonica = QFileInfo(cartella).canonicalFilePath();
+        if (canonica.isEmpty() || viste.contains(canonica))
+            return;
+        viste.append(canonica);
+        for (const QString& nome : QDir(cartella).entryList(QDir::Files, QDir::Name)) {
+            if (!descrizioneElenco(nome))
+                continue;
+            problemi.append(Problema{
+                ErroreElenco{nome, 0,
+                             QStringLiteral("il programma non legge questa cartella: sposta il file nella cartella %1.")
+                                 .arg(QDir::toNativeSeparators(giusta)),
+                             cartella},
+                {}});
+        }
+    };
+    for (const QString& cartella : testi) {
+        const QDir lumeri = QFileInfo(cartella).dir();   // ".../lumeri"
+        const QDir dati = QFileInfo(lumeri.path()).dir();
+        if (QFileInfo(lumeri.path()).isDir())
+            guarda(lumeri.path(), cartella);
+        const auto simili = [](const QDir& dove, const QString& nome) {
+            QStringList trovati;
+            for (const QString& voce : dove.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                if (voce.compare(nome, Qt::CaseInsensitive) == 0)
+                    trovati.append(dove.filePath(voce));
+            }
+            return trovati;
+        };
+        for (const QString& quasi : simili(dati, lumeri.dirName())) {
+            for (const QString& quasiTesti : simili(QDir(quasi), QFileInfo(cartella).fileName())) {
+                if (QFileInfo(quasiTesti).canonicalFilePath() != QFileInfo(cartella).canonicalFilePath()
+                    && QDir::cleanPath(quasiTesti) != QDir::cleanPath(cartella))
+                    guarda(quasiTesti, cartella);
+            }
+        }
+    }
+    return problemi;
+}
+
 const QStringList& nomiElenchi()
 {
     static const QStringList nomi = [] {

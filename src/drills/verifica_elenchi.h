@@ -47,6 +47,12 @@ struct EsitoVerifica {
 EsitoVerifica verificaElenchi(const LettoreElenchi& lettore, const QList<EsercizioDaVerificare>& esercizi,
                               const QStringList& proprie = {});
 
+// The lists a teacher put beside the folders the program reads, where it
+// never looks: one level up of each of `testi` (".../lumeri"), and in a
+// folder that differs from "lumeri/testi" only in letter case
+// (".../Lumeri/Testi"). Each is a problem that names the folder it belongs in.
+QList<Problema> fuoriPosto(const QStringList& testi);
+
 // The names of the sixteen word lists, as the program ships them.
 const QStringList& nomiElenchi();
 

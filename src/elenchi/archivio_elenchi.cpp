@@ -187,6 +187,18 @@ std::optional<QString> ArchivioElenchi::mettiDaParte(const QString& file) const
     return std::nullopt;
 }
 
+std::optional<QString> ArchivioElenchi::copiaDaParte(const QString& file) const
+{
+    const QString suo = LettoreElenchi::percorsoIn(cartelle_.insegnante, file);
+    if (cartelle_.insegnante.isEmpty() || suo.isEmpty())
+        return std::nullopt;   // nothing of hers to keep
+    const QString riserva = percorsoRiserva(QFileInfo(suo).fileName());
+    QFile::remove(riserva);
+    if (!QDir().mkpath(QFileInfo(riserva).absolutePath()) || !QFile::copy(suo, riserva))
+        return QStringLiteral("la copia di riserva del tuo elenco non si può fare.");
+    return std::nullopt;
+}
+
 std::optional<QString> ArchivioElenchi::riprendi(const QString& file) const
 {
     const QString riserva = LettoreElenchi::percorsoIn(QFileInfo(percorsoRiserva(file)).absolutePath(), file);

@@ -60,6 +60,8 @@ public:
     QString percorsoRiserva(const QString& file) const;
     // Her copy of the list moved aside, so that the list in use is the room's or the shipped one.
     std::optional<QString> mettiDaParte(const QString& file) const;
+    // A copy of her list set aside, her list left in place.
+    std::optional<QString> copiaDaParte(const QString& file) const;
     // The copy set aside brought back as her list.
     std::optional<QString> riprendi(const QString& file) const;
 

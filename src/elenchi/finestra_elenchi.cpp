@@ -344,6 +344,7 @@ bool FinestraElenchi::apri(const QString& file)
     percorsoLetto = archivio.percorsoInsegnante(elenco->file);
     letto = ArchivioElenchi::contenuto(percorsoLetto);
     guastiDetti = -1;
+    lettoIntero = !aperto.errore;
 
     titolo->setText(QStringLiteral("%1 (%2)").arg(elenco->nome, elenco->file));
     QStringList nomi;
@@ -468,6 +469,14 @@ bool FinestraElenchi::salva(bool perAula)
                                                   "per tutti?"))) {
         return false;
     }
+    // A file the program refused may hold more than the table could show: it is kept aside first.
+    const bool daTenere = suo && ora && !lettoIntero;
+    if (daTenere) {
+        if (auto errore = archivio.copiaDaParte(file)) {
+            Dialoghi::avvisa(this, QStringLiteral("L'elenco non è stato salvato: %1").arg(*errore));
+            return false;
+        }
+    }
     if (auto errore = ArchivioElenchi::scrivi(percorso, modello_->tabella())) {
         stato->setText(QStringLiteral("Non salvato: %1").arg(*errore));
         Dialoghi::avvisa(this, QStringLiteral("L'elenco non è stato salvato: %1").arg(*errore));
@@ -476,7 +485,12 @@ bool FinestraElenchi::salva(bool perAula)
     modello_->segnaSalvato();
     if (suo || percorso == percorsoLetto)
         letto = ArchivioElenchi::contenuto(percorso);
-    stato->setText(QStringLiteral("Salvato in %1").arg(QDir::toNativeSeparators(percorso)));
+    lettoIntero = lettoIntero || suo;
+    stato->setText(QStringLiteral("Salvato in %1.%2")
+                       .arg(QDir::toNativeSeparators(percorso),
+                            daTenere ? QStringLiteral(" Il file di prima è tra le copie di riserva: lo riprendi con "
+                                                      "\"Riprendi la tua copia\" dopo \"Torna all'elenco fornito\".")
+                                     : QString()));
     dici(stato->text());
     aggiornaSchede();
     aggiornaComandi();

@@ -75,6 +75,7 @@ private:
     std::unique_ptr<ModelloElenco> modello_;
     std::optional<QByteArray> letto;   // what her file held when opened or last saved; none: no file
     QString percorsoLetto;             // that file
+    bool lettoIntero = true;           // the program reads the list as it was opened
 
     QTreeWidget* schede = nullptr;
     QLabel* titolo = nullptr;

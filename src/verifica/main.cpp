@@ -259,7 +259,13 @@ int main(int argc, char* argv[])
     QStringList proprie = lettore.cartelle();
     if (!solo)
         proprie.removeLast();
-    const EsitoVerifica esito = verificaElenchi(lettore, eserciziDelMenu(), proprie);
+    EsitoVerifica esito = verificaElenchi(lettore, eserciziDelMenu(), proprie);
+    if (cartelle.isEmpty()) {
+        // Where her lists most often land by mistake, beside her folder and the room's.
+        QStringList attese{programmaCartelle.insegnante};
+        attese.append(programmaCartelle.sistema);
+        esito.problemi.append(fuoriPosto(attese));
+    }
     for (const Problema& problema : esito.problemi)
         uscita << problema.riga() << '\n';
     uscita << esito.conclusione() << '\n';
