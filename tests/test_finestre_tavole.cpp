@@ -347,7 +347,13 @@ void TestFinestreTavole::cataloga()
     QCOMPARE(testoDi(f, "EtichettaErrati"), QStringLiteral(" 1"));
 
     programma->casuale.aggiungi({0.0f, per(11, 18)});
+    ascolto.prendi();
     QVERIFY(lascia(f, "Label4", "Label6_0"));
+    // The next word is said once, by the box the focus comes to or stays on
+    // (a screen reader says nothing of a new name of a box without the focus).
+    const QStringList detti = ascolto.prendi();
+    QVERIFY(detti.contains(QStringLiteral("name: Parola da collocare: nasone")));
+    QVERIFY2(detti.filter(QStringLiteral("nasone")).size() == (modo == Modo::Tasti ? 2 : 1), qPrintable(detti.join(u'|')));
     QCOMPARE(testoDi(f, "Label6_0"), QStringLiteral("casetta"));
     QCOMPARE(nomeDi(controllo(f, "Label6_0")), QStringLiteral("diminutivo di casa: casetta"));
     QCOMPARE(testoDi(f, "Label4"), QStringLiteral("nasone"));
@@ -453,6 +459,13 @@ void TestFinestreTavole::collettivi()
         QVERIFY(portaFuoco(f, "Label3_3"));
         premi(f, Qt::Key_Down);
         QCOMPARE(fuocoDi(f), QStringLiteral("Label3_5"));
+        // Ctrl+L reads the box of the second column that has the focus.
+        QVERIFY(portaFuoco(f, "Label4_4"));
+        programma->voce.letti.clear();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QTest::keyClick(f, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(programma->voce.letti, QStringList{"un insieme di alberi da frutto, frutteto"});
     }
     QCOMPARE(sfondoDi(f), dellaTavolozza(6));
     for (int i : {0, 1, 2, 3, 5, 6, 7, 8}) {

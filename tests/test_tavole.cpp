@@ -138,7 +138,7 @@ void TestTavole::catalogaEstrazioni()
     QCOMPARE(l.paroleDaCollocare(), (std::array<QString, 5>{"casetta", "nasone", "libraccio", "libretto", "casupola"}));
     QCOMPARE(l.numeroParola(), 1);
     QCOMPARE(l.parola(), QStringLiteral("casetta"));
-    QCOMPARE(l.annuncio(), QStringLiteral("Parola da collocare: casetta. Nomi: casa, libro, naso."));
+    QCOMPARE(l.annuncio(), QStringLiteral("Nomi: casa, libro, naso."));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[5]);
     QCOMPARE(b.stato.quanti[0], qint16(5));
 }
@@ -169,8 +169,8 @@ void TestTavole::catalogaTavola()
     QCOMPARE(l.prendiFuoco(), Fuoco::Resta);
     b.casuale.aggiungi({0.0f, per(9, 18)});   // the sound, then the colour the black window asks for
     l.lascia(0, 0);
-    // The next word is said, and the focus goes back to it.
-    QCOMPARE(l.annuncio(), QStringLiteral("Esatto. Esatti 1, errati 1. Parola da collocare: nasone."));
+    // The focus goes back to the next word, which the word's box names.
+    QCOMPARE(l.annuncio(), QStringLiteral("Esatto. Esatti 1, errati 1."));
     QCOMPARE(l.prendiFuoco(), Fuoco::Risposta);
     QCOMPARE(l.casella(0, 0), QStringLiteral("casetta"));
     QCOMPARE(l.cornice().sfondo(), Colori::tavolozza()[9]);
@@ -281,7 +281,8 @@ void TestTavole::collettiviAbbinamenti()
         b.casuale.aggiungi({per(k, 9)});
     LogicaCollettivi& l = b.avvia();
     QCOMPARE(l.insiemi()[3], QStringLiteral("cdue"));
-    QVERIFY(l.annuncio().startsWith(QStringLiteral("Nomi collettivi: gregge, flotta, gregge, cuno, ")));
+    QVERIFY(l.annuncio().startsWith(QStringLiteral("Trascina il nome della prima colonna sul corrispondente della seconda. "
+                                                  "Nomi collettivi: gregge, flotta, gregge, cuno, ")));
     QVERIFY(l.annuncio().endsWith(QStringLiteral(". Insiemi: pecore, navi, capre, cdue, cquattro, csei, cotto, cunozero, cunodue.")));
 
     l.lascia(0, 1);

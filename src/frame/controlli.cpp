@@ -550,7 +550,7 @@ void CasellaBersaglio::clic()
     if (tenutaIn(this))
         premi();
     else
-        emit cliccata(indice());
+        leggi();
 }
 
 std::optional<Segno> CasellaBersaglio::segno() const

@@ -193,6 +193,8 @@ public:
     bool ricevi(const QObject* sorgente);
 
     void premi() override;
+    // The box's word read aloud, as a click with nothing in the hand reads it.
+    void leggi() { emit cliccata(indice()); }
 
 signals:
     void lasciata(int sorgente, int bersaglio);

@@ -203,12 +203,19 @@ void FinestraEsercizio::creaMenu()
     esci->setObjectName(QStringLiteral("mnuesci"));
     connect(esci, &QAction::triggered, this, [this] { logica_->esci(); });
 
-    // Ctrl+L reads the window's word aloud; it has no item in the menu bar.
+    // Ctrl+L reads the window's word aloud, or the word of the box of a board
+    // that has the focus; it has no item in the menu bar.
     auto* leggi = new QAction(this);
     leggi->setObjectName(QStringLiteral("leggi"));
     leggi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     addAction(leggi);
-    connect(leggi, &QAction::triggered, this, [this] { logica_->leggiParola(); });
+    connect(leggi, &QAction::triggered, this, [this] {
+        auto* casella = qobject_cast<CasellaBersaglio*>(focusWidget());
+        if (casella && !casella->text().trimmed().isEmpty())
+            casella->leggi();
+        else
+            logica_->leggiParola();
+    });
 }
 
 void FinestraEsercizio::creaControlli()

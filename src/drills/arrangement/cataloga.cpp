@@ -139,10 +139,9 @@ void LogicaCataloga::lascia(int colonna, int tipo)
         segnaEsatto();
         const bool ultima = numero == Parole;
         presentaParola();
-        if (!ultima) {
-            annuncia(fraseParola());
+        // The focus goes back to the word, which says the next one.
+        if (!ultima)
             chiediFuoco(Fuoco::Risposta);
-        }
     } else {
         errato();
         didascalieBianche_ = true;
@@ -161,17 +160,12 @@ void LogicaCataloga::sblocca()
     parolaAbilitata_ = true;
 }
 
-QString LogicaCataloga::fraseParola() const
-{
-    return QStringLiteral("Parola da collocare: %1.").arg(parola_);
-}
-
 QString LogicaCataloga::descrizione() const
 {
     QStringList nomi;
     for (int c = 0; c < Colonne; ++c)
         nomi.append(primitiva(c));
-    return fraseParola() + QStringLiteral(" Nomi: %1.").arg(nomi.join(QStringLiteral(", ")));
+    return QStringLiteral("Nomi: %1.").arg(nomi.join(QStringLiteral(", ")));
 }
 
 QString LogicaCataloga::primitiva(int colonna) const

@@ -40,7 +40,8 @@ public:
     // drop, black otherwise.
     bool didascalieBianche() const { return didascalieBianche_; }
 
-    // A new board as a screen reader says it: the word to place and the three nouns.
+    // A new board as a screen reader says it: the three nouns. The word to
+    // place is the name of the box the focus comes to, said with it.
     QString descrizione() const override;
 
     // The board: the record numbers (1-based) of the three columns, the five
@@ -58,7 +59,6 @@ protected:
 
 private:
     void presentaParola();
-    QString fraseParola() const;
     void colori();
     void estraiPrimitive();
     bool bastano(int a, int b, int c) const;

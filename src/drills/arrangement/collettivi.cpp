@@ -124,9 +124,14 @@ QString LogicaCollettivi::nomeInsieme(int i) const
     return QStringLiteral("un insieme di %1: %2").arg(insieme, stato.voce(1, coppia));
 }
 
+QString LogicaCollettivi::istruzione()
+{
+    return QStringLiteral("Trascina il nome della prima colonna sul corrispondente della seconda");
+}
+
 QString LogicaCollettivi::descrizione() const
 {
-    return QStringLiteral("Nomi collettivi: %1. Insiemi: %2.")
-        .arg(Posti::paroleDallAlto(nomi_, posti_),
+    return QStringLiteral("%1. Nomi collettivi: %2. Insiemi: %3.")
+        .arg(istruzione(), Posti::paroleDallAlto(nomi_, posti_),
              QStringList(insiemi_.begin(), insiemi_.end()).join(QStringLiteral(", ")));
 }

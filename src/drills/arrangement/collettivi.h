@@ -40,7 +40,10 @@ public:
     // set of, and once matched the whole pair.
     QString nomeInsieme(int i) const;
 
-    // A new board as a screen reader says it: both columns, top down.
+    // What the pupil is asked to do, shown above the columns.
+    static QString istruzione();
+    // A new board as a screen reader says it: the instruction, then both
+    // columns, top down.
     QString descrizione() const override;
 
     // The record numbers (1-based) of the board's pairs, and how many are matched.

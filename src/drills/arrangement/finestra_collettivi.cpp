@@ -40,8 +40,7 @@ void scriviIntero(QLabel* casella, const QString& testo)
 FinestraCollettivi::FinestraCollettivi(Contesto& contesto, Navigazione& navigazione)
     : FinestraDi(navigazione, 16, std::make_unique<LogicaCollettivi>(contesto))
 {
-    auto* istruzione =
-        new QLabel(QStringLiteral("Trascina il nome della prima colonna sul corrispondente della seconda"), sfondo());
+    auto* istruzione = new QLabel(LogicaCollettivi::istruzione(), sfondo());
     istruzione->setObjectName(QStringLiteral("Label5"));
     Interfaccia::disponi(istruzione, QRect(315, 105, 6420, 225));
     Interfaccia::assegnaCarattere(istruzione, Interfaccia::carattereSansSerif());
