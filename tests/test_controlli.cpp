@@ -260,6 +260,19 @@ void TestControlli::trascinaELascia()
             }
         }
     }
+    // The word picked up turns yellow inside its mark.
+    QCOMPARE(dopo[0].pixelColor(5, dopo[0].height() / 2), QColor(255, 255, 0));
+
+    // With the focus alone, a board's small box still has a thick mark: on
+    // a grey box, its two outer pixels are the mark's white or black.
+    sorgente->premi();   // put back
+    sorgente->colora(Colori::GrigioChiaro);
+    sorgente->setFocus();
+    const QImage fuoco = sorgente->grab().toImage();
+    for (int x : {0, 1}) {
+        const QColor c = fuoco.pixelColor(x, fuoco.height() / 2);
+        QVERIFY2(c == QColor(Qt::white) || c == QColor(Qt::black), qPrintable(c.name()));
+    }
 }
 
 void TestControlli::soloLeCaselleDellaFinestra()

@@ -274,7 +274,8 @@ void TestCornice::azzera()
     const int annunci = b.esercizio.numeroAnnuncio();
     b.esercizio.azzera();
     QCOMPARE(b.vista.prendi(), QStringList{QStringLiteral("aggiorna")});
-    QCOMPARE(b.esercizio.numeroAnnuncio(), annunci);   // nothing new to say
+    QCOMPARE(b.esercizio.numeroAnnuncio(), annunci + 1);
+    QCOMPARE(b.esercizio.annuncio(), QStringLiteral("Conteggio azzerato. Esatti 0, errati 0."));
     QCOMPARE(b.stato.contaEsatti, qint16(0));
     QCOMPARE(b.stato.contaErrati, qint16(0));
     QCOMPARE(c.testoEsatti(), QStringLiteral("0"));

@@ -134,6 +134,7 @@ void TestFinestre::titoloEMenu()
     QVERIFY(menu);
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     QCOMPARE(menu->palette().color(QPalette::Window), dellaTavolozza(14));
+    QCOMPARE(fuocoDi(menu), QStringLiteral("Command2"));   // the first exercise, not "Esci"
     QVERIFY(controllo<QRadioButton>(menu, QStringLiteral("Option1_1"))->isChecked());
     QVERIFY(!controllo<QRadioButton>(menu, QStringLiteral("Option1_0"))->isChecked());
     QStringList abilitati;
@@ -298,8 +299,10 @@ void TestFinestre::esercizio()
     QCOMPARE(finestreAperte(), QStringList{QStringLiteral("FormMenu")});
     QCOMPARE(programma->stato.contaEsatti, qint16(0));
     QCOMPARE(programma->stato.contaErrati, qint16(0));
-    // The menu comes in the whole screen too, until Escape.
+    // The menu comes in the whole screen too, until Escape, with the focus
+    // on the exercise just left.
     menu = finestra(QStringLiteral("FormMenu"));
+    QCOMPARE(fuocoDi(menu), bottoniDelMenu.value(form));
     QVERIFY(menu->isFullScreen());
     QVERIFY(Interfaccia::scala(menu) > 1);
     QTest::keyClick(menu, Qt::Key_Escape);

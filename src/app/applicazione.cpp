@@ -50,7 +50,14 @@ void Applicazione::avvia()
 
 void Applicazione::mostraMenu(QWidget* precedente)
 {
-    sostituisci(new FormMenu(*this), precedente);
+    auto* menu = new FormMenu(*this);
+    // Back from an exercise, the focus is on its button.
+    if (const auto* esercizio = qobject_cast<FinestraEsercizio*>(precedente)) {
+        const VoceEsercizio* voce = voceEsercizio(esercizio->objectName().mid(4).toInt());
+        if (QWidget* bottone = voce ? menu->findChild<QWidget*>(QString::fromLatin1(voce->comando)) : nullptr)
+            bottone->setFocus();
+    }
+    sostituisci(menu, precedente);
 }
 
 void Applicazione::apriEsercizio(int form, QWidget* menu)

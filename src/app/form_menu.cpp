@@ -66,6 +66,9 @@ FormMenu::FormMenu(Applicazione& applicazione)
     setTabOrder(attende, automatica);
 
     adattaTesti(this, sfondo);
+    // The menu opens on its first exercise, not on "Esci".
+    if (QWidget* primo = findChild<QWidget*>(QString::fromLatin1(registroEsercizi().front().comando)))
+        primo->setFocus();
     (contesto.stato.attendiBottone ? attende : automatica)->setChecked(true);
     connect(gruppo, &QButtonGroup::idClicked, this,
             [&contesto](int indice) { contesto.stato.attendiBottone = indice != 0; });

@@ -76,6 +76,7 @@ void Esercizio::avanti()
 void Esercizio::azzera()
 {
     cornice_.azzera();
+    annuncia(QStringLiteral("Conteggio azzerato. ") + cornice_.fraseConteggi());
     mostra();
 }
 
