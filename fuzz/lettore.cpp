@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti)
 
     qsizetype separatori = 1;
     for (QChar c : testo)
-        separatori += c == u',' || c == u';' || c == u'\n' || c == u'\r';
+        separatori += c == u',' || c == u';' || c == u'\t' || c == u'\n' || c == u'\r';
     verifica(campi.size() <= separatori, "no more fields than separators and one");
 
     const bool quotati = std::any_of(testo.begin(), testo.end(), virgolette);
