@@ -146,6 +146,34 @@ void TestFinestre::titoloEMenu()
     for (int i = 2; i <= 18; ++i)
         attesi.append(QStringLiteral("Command%1").arg(i));
     QCOMPARE(abilitati, attesi);   // all seventeen exercises
+
+    // The arrows go to the button drawn that way; at an edge the focus stays.
+    struct Passo {
+        const char* da;
+        Qt::Key tasto;
+        const char* a;
+    };
+    for (const auto& [da, tasto, a] : {
+             Passo{"Command2", Qt::Key_Down, "Command7"}, Passo{"Command2", Qt::Key_Up, "Command2"},
+             Passo{"Command2", Qt::Key_Right, "Command4"}, Passo{"Command4", Qt::Key_Right, "Command16"},
+             Passo{"Command16", Qt::Key_Right, "Command16"}, Passo{"Command15", Qt::Key_Down, "Command3"},
+             Passo{"Command5", Qt::Key_Left, "Command8"}, Passo{"Command18", Qt::Key_Down, "Option1_1"},
+             Passo{"Command1", Qt::Key_Up, "Option1_0"}, Passo{"Command10", Qt::Key_Right, "Command14"},
+             Passo{"Command14", Qt::Key_Right, "Command1"}}) {
+        controllo(menu, QString::fromLatin1(da))->setFocus();
+        premi(menu, tasto);
+        QVERIFY2(fuocoDi(menu) == QLatin1String(a), qPrintable(QStringLiteral("%1 %2 -> %3").arg(da).arg(tasto).arg(fuocoDi(menu))));
+    }
+    // Tab goes down each column, from the left.
+    controllo(menu, QStringLiteral("Command2"))->setFocus();
+    QStringList tab{fuocoDi(menu)};
+    for (int i = 0; i < 19; ++i) {
+        premi(menu, Qt::Key_Tab);
+        tab.append(fuocoDi(menu));
+    }
+    QCOMPARE(tab.join(u' '), QStringLiteral("Command2 Command7 Command8 Command15 Command3 Command9 Command10 "
+                                            "Command4 Command6 Command5 Command11 Command12 Command13 Command14 "
+                                            "Command16 Command17 Command18 Option1_1 Option1_0 Command1"));
 }
 
 void TestFinestre::esercizio_data()

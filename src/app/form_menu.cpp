@@ -9,8 +9,11 @@
 #include "comune/interfaccia.h"
 #include "comune/stato.h"
 #include "drills/registro.h"
+#include "frame/controlli.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
 
 using namespace Interfaccia;
 
@@ -30,9 +33,9 @@ FormMenu::FormMenu(Applicazione& applicazione)
         return bottone;
     };
 
-    QWidget* precedente = creaBottone("Command1", QStringLiteral("Esci"), 6360, 5640, 18);
-    connect(static_cast<BottoneACapo*>(precedente), &QPushButton::clicked, this,
-            [this, &applicazione] { applicazione.esciProgramma(this); });
+    auto* esci = creaBottone("Command1", QStringLiteral("Esci"), 6360, 5640, 18);
+    connect(esci, &QPushButton::clicked, this, [this, &applicazione] { applicazione.esciProgramma(this); });
+    bottoni.append(esci);
     for (const VoceEsercizio& voce : registroEsercizi()) {
         auto* bottone = creaBottone(voce.comando, QString::fromUtf8(voce.didascalia), voce.sinistra,
                                     voce.alto, voce.punti);
@@ -40,9 +43,11 @@ FormMenu::FormMenu(Applicazione& applicazione)
         const int form = voce.form;
         connect(bottone, &QPushButton::clicked, this,
                 [this, &applicazione, form] { applicazione.apriEsercizio(form, this); });
-        setTabOrder(precedente, bottone);
-        precedente = bottone;
+        bottoni.append(bottone);
     }
+    // The arrows go from button to button as they are drawn.
+    for (QWidget* bottone : std::as_const(bottoni))
+        bottone->installEventFilter(this);
 
     auto& contesto = applicazione.contesto();
     const ColoreVb sfondo = Colori::estrai(contesto.casuale);
@@ -62,8 +67,8 @@ FormMenu::FormMenu(Applicazione& applicazione)
                                    QRect(6360, 4560, 2895, 855));
     auto* attende = creaOpzione(1, QStringLiteral("attende la pressione del bottone per proseguire"),
                                 QRect(6360, 3240, 2655, 1215));
-    setTabOrder(precedente, attende);
-    setTabOrder(attende, automatica);
+    // Tab goes down each column, from the left.
+    Controlli::ordinaTab(Controlli::perColonne(bottoni + QList<QWidget*>{attende, automatica}));
 
     adattaTesti(this, sfondo);
     // The menu opens on its first exercise, not on "Esci".
@@ -72,6 +77,27 @@ FormMenu::FormMenu(Applicazione& applicazione)
     (contesto.stato.attendiBottone ? attende : automatica)->setChecked(true);
     connect(gruppo, &QButtonGroup::idClicked, this,
             [&contesto](int indice) { contesto.stato.attendiBottone = indice != 0; });
+}
+
+bool FormMenu::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    const int k = tasto->key();
+    if ((k != Qt::Key_Left && k != Qt::Key_Right && k != Qt::Key_Up && k != Qt::Key_Down)
+        || (tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QWidget::eventFilter(oggetto, evento);
+    // The nearest button or option that way, not one of another row or
+    // column; at an edge the focus stays.
+    QList<QWidget*> altri;
+    for (QAbstractButton* b : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        if (b->isEnabled() && b->isVisible() && (b->focusPolicy() & Qt::TabFocus))
+            altri.append(b);
+    }
+    if (QWidget* vicino = Controlli::versoFreccia(static_cast<QWidget*>(oggetto), altri, k, true))
+        vicino->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void FormMenu::keyPressEvent(QKeyEvent* evento)

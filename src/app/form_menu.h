@@ -15,10 +15,13 @@ public:
     explicit FormMenu(Applicazione& applicazione);
 
 protected:
+    // The arrows on the buttons: to the nearest button or option that way.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     // Closed from its frame: "Vuoi uscire dal programma?".
     void closeEvent(QCloseEvent* evento) override;
 
 private:
     Applicazione& applicazione;
+    QList<QWidget*> bottoni;   // "Esci" and the exercises
 };

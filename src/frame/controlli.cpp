@@ -220,6 +220,50 @@ QList<QWidget*> dallAlto(QList<QWidget*> controlli)
     return controlli;
 }
 
+QList<QWidget*> perColonne(QList<QWidget*> controlli)
+{
+    std::stable_sort(controlli.begin(), controlli.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    QList<std::pair<int, QWidget*>> inColonna;
+    int colonna = -1;
+    int sinistra = 0;
+    for (QWidget* c : std::as_const(controlli)) {
+        if (colonna < 0 || c->x() - sinistra > c->width() / 2) {
+            ++colonna;
+            sinistra = c->x();
+        }
+        inColonna.append({colonna, c});
+    }
+    std::stable_sort(inColonna.begin(), inColonna.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second->y() < b.second->y();
+    });
+    QList<QWidget*> ordinati;
+    for (const auto& [k, c] : std::as_const(inColonna))
+        ordinati.append(c);
+    return ordinati;
+}
+
+QWidget* versoFreccia(const QWidget* da, const QList<QWidget*>& altri, int tasto, bool dritto)
+{
+    const QPoint qui = da->geometry().center();
+    const bool orizzontale = tasto == Qt::Key_Left || tasto == Qt::Key_Right;
+    const int segno = tasto == Qt::Key_Left || tasto == Qt::Key_Up ? -1 : 1;
+    QWidget* vicino = nullptr;
+    int migliore = INT_MAX;
+    for (QWidget* altro : altri) {
+        if (altro == da)
+            continue;
+        const QPoint d = altro->geometry().center() - qui;
+        const int lungo = segno * (orizzontale ? d.x() : d.y());
+        const int traverso = qAbs(orizzontale ? d.y() : d.x());
+        if (lungo > 0 && (!dritto || traverso <= lungo) && lungo + 2 * traverso < migliore) {
+            migliore = lungo + 2 * traverso;
+            vicino = altro;
+        }
+    }
+    return vicino;
+}
+
 } // namespace Controlli
 
 CasellaTesto::CasellaTesto(QWidget* genitore)
@@ -410,22 +454,13 @@ void Casella::keyPressEvent(QKeyEvent* evento)
 
 bool Casella::spostaFuoco(int tasto)
 {
-    // The nearest box that way: distance along the arrow, and twice across it.
-    const QPoint qui = geometry().center();
-    Casella* vicina = nullptr;
-    int migliore = INT_MAX;
+    // The nearest box that way that can take the focus.
+    QList<QWidget*> altre;
     for (Casella* altra : parentWidget()->findChildren<Casella*>(Qt::FindDirectChildrenOnly)) {
-        if (altra == this || !(altra->focusPolicy() & Qt::TabFocus) || !altra->isEnabled() || altra->isHidden())
-            continue;
-        const QPoint d = altra->geometry().center() - qui;
-        const bool orizzontale = tasto == Qt::Key_Left || tasto == Qt::Key_Right;
-        const int lungo = (tasto == Qt::Key_Left || tasto == Qt::Key_Up ? -1 : 1) * (orizzontale ? d.x() : d.y());
-        const int traverso = qAbs(orizzontale ? d.y() : d.x());
-        if (lungo > 0 && lungo + 2 * traverso < migliore) {
-            migliore = lungo + 2 * traverso;
-            vicina = altra;
-        }
+        if ((altra->focusPolicy() & Qt::TabFocus) && altra->isEnabled() && !altra->isHidden())
+            altre.append(altra);
     }
+    QWidget* vicina = Controlli::versoFreccia(this, altre, tasto);
     if (vicina)
         vicina->setFocus(Qt::TabFocusReason);
     return vicina != nullptr;

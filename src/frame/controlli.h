@@ -64,6 +64,17 @@ void lasciaPresa(const QWidget* finestra);
 // The controls as they stand on screen, from the top down.
 QList<QWidget*> dallAlto(QList<QWidget*> controlli);
 
+// The controls column by column from the left, each from the top down; a
+// control belongs to the column of one whose left edge is within half its
+// width of its own.
+QList<QWidget*> perColonne(QList<QWidget*> controlli);
+
+// Of `altri`, the nearest to `da` the way an arrow key points (Qt::Key_Left,
+// Right, Up or Down): the distance along the arrow counts once, the distance
+// across it twice. Nullptr when none lies that way; with `dritto`, none
+// lies more across the arrow than along it.
+QWidget* versoFreccia(const QWidget* da, const QList<QWidget*>& altri, int tasto, bool dritto = false);
+
 } // namespace Controlli
 
 // An answer button painted flat in its face colour, with a raised edge, as
