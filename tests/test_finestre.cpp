@@ -503,7 +503,20 @@ void TestFinestre::informazioni()
     const QString item = testoDi(f, QStringLiteral("Text1"));
     QVERIFY(portaFuoco(f, QStringLiteral("Bottone2")));
     risponditore.rispondi(QStringLiteral("OK"));
-    scegliMenu(f, "MenuInformazioni");
+    // The menu bar's item under the keyboard is highlighted, as each key brings it.
+    auto acceso = [](QMenuBar* barra) {
+        const QRect voce = barra->actionGeometry(barra->activeAction());
+        return barra->grab().toImage().pixelColor(voce.topLeft() + QPoint(2, 2)) == barra->palette().color(QPalette::Highlight);
+    };
+    QMenuBar* barra = static_cast<QMainWindow*>(f)->menuBar();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    premi(f, Qt::Key_F10);
+    for (int volte = 0; volte < 8 && barra->activeAction()->objectName() != QLatin1String("MenuInformazioni"); ++volte) {
+        QVERIFY2(acceso(barra), qPrintable(barra->activeAction()->text()));
+        QTest::keyClick(barra, Qt::Key_Right);
+    }
+    QTest::keyClick(barra, Qt::Key_Return);
     QVERIFY(risponditore.risposto);
     QCOMPARE(fuocoDi(f), QStringLiteral("Bottone2"));   // back where it was
     QCOMPARE(risponditore.testo, Informazioni::testo());

@@ -10,10 +10,35 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmapCache>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QSvgRenderer>
+
+namespace {
+
+// Fusion, but the menu bar's item under the keyboard (F10, Alt) or the mouse
+// is highlighted as when its menu is open: Fusion shows it plain.
+class StileDelProgramma final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                     const QWidget* w) const override
+    {
+        const auto* voce = qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
+        if (elemento == CE_MenuBarItem && voce && (voce->state & State_Selected) && (voce->state & State_Enabled)) {
+            QStyleOptionMenuItem acceso(*voce);
+            acceso.state |= State_Sunken;
+            QProxyStyle::drawControl(elemento, &acceso, pittore, w);
+            return;
+        }
+        QProxyStyle::drawControl(elemento, opzione, pittore, w);
+    }
+};
+
+} // namespace
 
 namespace {
 
@@ -167,6 +192,6 @@ QIcon icona(const QString& nome)
 void preparaStile()
 {
     if (QStyle* stile = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(stile);
+        QApplication::setStyle(new StileDelProgramma(stile));   // which owns Fusion
 }
 } // namespace Interfaccia
