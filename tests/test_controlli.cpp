@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QPushButton>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -268,10 +269,17 @@ void TestControlli::trascinaELascia()
     sorgente->premi();   // put back
     sorgente->colora(Colori::GrigioChiaro);
     sorgente->setFocus();
-    const QImage fuoco = sorgente->grab().toImage();
-    for (int x : {0, 1}) {
-        const QColor c = fuoco.pixelColor(x, fuoco.height() / 2);
-        QVERIFY2(c == QColor(Qt::white) || c == QColor(Qt::black), qPrintable(c.name()));
+    // So has a plain push button, as a message box's, left to the style.
+    auto* bottone = new QPushButton(QStringLiteral("OK"), &finestra);
+    bottone->resize(80, 24);
+    bottone->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{sorgente, bottone}) {
+        w->setFocus();
+        const QImage fuoco = w->grab().toImage();
+        for (int x : {0, 1}) {
+            const QColor c = fuoco.pixelColor(x, fuoco.height() / 2);
+            QVERIFY2(c == QColor(Qt::white) || c == QColor(Qt::black), qPrintable(w->objectName() + c.name()));
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "comune/aspetto.h"
 
+#include "comune/segni.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QLabel>
@@ -19,7 +21,9 @@
 namespace {
 
 // Fusion, but the menu bar's item under the keyboard (F10, Alt) or the mouse
-// is highlighted as when its menu is open: Fusion shows it plain.
+// is highlighted as when its menu is open: Fusion shows it plain. And a push
+// button that leaves its focus to the style (a message box's) shows the
+// program's thick mark, not Fusion's thin line.
 class StileDelProgramma final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -33,6 +37,15 @@ public:
             acceso.state |= State_Sunken;
             QProxyStyle::drawControl(elemento, &acceso, pittore, w);
             return;
+        }
+        if (elemento == CE_PushButton && (opzione->state & State_HasFocus)) {
+            if (const auto* bottone = qstyleoption_cast<const QStyleOptionButton*>(opzione)) {
+                QStyleOptionButton senza(*bottone);
+                senza.state &= ~State_HasFocus;
+                QProxyStyle::drawControl(elemento, &senza, pittore, w);
+                Interfaccia::disegnaSegno(*pittore, senza.rect, Interfaccia::Segno::Fuoco);
+                return;
+            }
         }
         QProxyStyle::drawControl(elemento, opzione, pittore, w);
     }
